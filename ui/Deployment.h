@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Everything that carries the maker's identity, in one place. A deployment
+// replaces these placeholder values and rebuilds; nothing else needs to change.
+
+namespace quendrix::deployment {
+
+// The maker's web site: its host name alone and the three full addresses.
+inline constexpr char HomeHost[] = "www.quendrix.example";
+inline constexpr char HomePage[] = "https://www.quendrix.example/";
+inline constexpr char SoftwareBoxPage[] = "https://www.quendrix.example/softbox/";
+inline constexpr char DonationPage[] = "https://www.quendrix.example/donate/";
+
+// Short name line of the status bar, and the About dialog's name line
+// (Latin letters, then Chinese in parentheses).
+inline constexpr char MakerShortName[] = "Dr. Example";
+inline constexpr char MakerFullName[] = "Dr. A. Example (示例博士)";
+
+inline constexpr char MakerEmail[] = "maker@quendrix.example";
+inline constexpr char MakerQQ[] = "10000";
+inline constexpr char MakerWeChatAccount[] = "QuendrixExample";
+
+// Hint of the donation QR codes.
+inline constexpr char DonationHint[] =
+    "Thank you for supporting www.quendrix.example, which keeps sharing knowledge "
+    "and free software.";
+
+} // namespace quendrix::deployment

@@ -34,6 +34,10 @@ double ParseFloat(std::string_view text, std::string_view decimalSeparator) {
     return value;
 }
 
+float ParseSingle(std::string_view text, std::string_view decimalSeparator) {
+    return static_cast<float>(ParseFloat(text, decimalSeparator));
+}
+
 std::int32_t ParseInt(std::string_view text) {
     std::int32_t value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

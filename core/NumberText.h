@@ -14,6 +14,10 @@ std::string_view Trim(std::string_view text);
 // "'<text>' is not a valid floating point value" or EOverflow.
 double ParseFloat(std::string_view text, std::string_view decimalSeparator);
 
+// The same grammar, rounded once to the nearest 32-bit float; EOverflow
+// beyond the float range.
+float ParseSingle(std::string_view text, std::string_view decimalSeparator);
+
 // A 32-bit signed integer: decimal, or hexadecimal after "$", "x" or "0x".
 // Throws EConvertError "''<text>'' is not a valid integer value".
 std::int32_t ParseInt(std::string_view text);

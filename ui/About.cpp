@@ -71,6 +71,7 @@ TAboutBox::TAboutBox(QWidget* owner)
     namespace dep = deployment;
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(applicationIcon());
     setFont(designFont(Face, 11, false));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

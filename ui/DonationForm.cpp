@@ -50,6 +50,7 @@ TDonationBox::TDonationBox(QWidget* owner)
       img4(make<QLabel>("img4", this)) {
     setObjectName(QStringLiteral("DonationBox"));
     setWindowTitle(QStringLiteral("Donation (捐助)"));
+    setWindowIcon(applicationIcon());
     setFont(designFont(QStringLiteral("Tahoma"), 11, false));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

@@ -1,79 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogParts.h"
 
+#include "WebLinks.h"
+
 #include <QFontMetrics>
-#include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QRegularExpression>
-#include <qdrawutil.h>
 
 #include <algorithm>
+#include <cmath>
 
-namespace quendrix {
+namespace quendrix::dialogs {
 
-BevelPanel::BevelPanel(Bevel outer, Bevel inner, QWidget* parent)
-    : QFrame(parent), outer_(outer), inner_(inner) {
-    setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-}
-
-void BevelPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    QRect edge = rect();
-    for (const Bevel bevel : {outer_, inner_}) {
-        if (bevel == Bevel::None)
-            continue;
-        qDrawShadePanel(&painter, edge, palette(), bevel == Bevel::Lowered, 1);
-        edge.adjust(1, 1, -1, -1);
-    }
-}
-
-QFont designFont(const QString& family, int pixelHeight, bool bold) {
-    QFont font(family);
-    font.setPixelSize(pixelHeight);
+QFont designFont(const char* family, int pixelSize, bool bold) {
+    // Where the face is missing, installFontSubstitutes() names one of its
+    // width.
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
 }
 
-void setFontColour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(widget.foregroundRole(), colour);
-    widget.setPalette(palette);
-}
-
-QColor fontColour(const QWidget& widget) {
-    return widget.palette().color(widget.foregroundRole());
-}
-
-void placeLabel(QLabel& label, int left, int top, int designWidth, bool wraps) {
-    label.setWordWrap(wraps);
-    if (!wraps) {
-        label.setGeometry(left, top, 0, 0);
-        label.resize(label.sizeHint());
+void placeLabelImpl(QLabel* label, const char* name, const QString& text, int left, int top,
+                    const QFont& font, const QColor& color, int width, bool wrapping) {
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setFontColor(label, color);
+    label->setText(text);
+    label->setWordWrap(wrapping);
+    label->move(left, top);
+    if (!wrapping) {
+        label->adjustSize();
         return;
     }
-    const QFontMetrics metrics(label.font());
-    int width = designWidth;
+    // Lines break at blanks only: a word wider than the label widens it
+    // (with a pixel to spare for rounding) rather than being broken.
+    const QFontMetricsF metrics(label->font());
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : label.text().split(blanks, Qt::SkipEmptyParts))
-        width = std::max(width, metrics.horizontalAdvance(word));
-    label.setGeometry(left, top, width, std::max(label.heightForWidth(width), metrics.height()));
+    int w = width;
+    for (const QString& word : text.split(blanks, Qt::SkipEmptyParts))
+        w = std::max(w, static_cast<int>(std::ceil(metrics.horizontalAdvance(word))) + 1);
+    label->resize(w, label->heightForWidth(w));
 }
 
-void showPicture(QLabel& label, const QString& resource, int left, int top, int width,
-                 int height) {
-    label.setScaledContents(true);
-    label.setPixmap(QPixmap(resource));
-    label.setGeometry(left, top, width, height);
-}
-
-QIcon applicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quendrix-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace quendrix
+} // namespace quendrix::dialogs

@@ -1,58 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Small pieces the information dialogs are built from: a panel with bevels,
-// design fonts, self-sizing labels and stretched pictures.
+// Pieces both information dialogs are built from: design fonts and labels
+// placed and sized as the dialogs' designs give them.
 
 #include <QColor>
 #include <QFont>
-#include <QFrame>
-#include <QIcon>
+#include <QLabel>
 #include <QString>
 
-class QLabel;
+namespace quendrix::dialogs {
 
-namespace quendrix {
+// A font of the dialogs' designs: family (a face of its width stands in when
+// it is not installed, see installFontSubstitutes()), character height in pixels, bold or regular.
+QFont designFont(const char* family, int pixelSize, bool bold);
 
-// A panel that draws up to two one-pixel bevels at its edge: the outer one,
-// then the inner one just inside it. Children are placed from the panel's
-// top left corner, as on any widget; the bevels are drawn under them.
-class BevelPanel : public QFrame {
-    Q_OBJECT
-public:
-    enum class Bevel { None, Lowered, Raised };
+// The font the dialogs' labels use unless told otherwise: bold
+// "MS Sans Serif" of pixelSize.
+inline QFont labelFont(int pixelSize = 12) {
+    return designFont("MS Sans Serif", pixelSize, true);
+}
 
-    BevelPanel(Bevel outer, Bevel inner, QWidget* parent = nullptr);
+// Puts label (a QLabel or a subclass) at left, top with its name, plain
+// text, font and font colour, sized to its text. A wrapping label breaks
+// its text into lines within width and grows in height; a word longer
+// than width widens it, as nothing breaks inside a word. A label that
+// does not wrap ignores width.
+template <typename Label>
+Label* placeLabel(Label* label, const char* name, const QString& text, int left, int top,
+                  const QFont& font, const QColor& color, int width = 0, bool wrapping = false);
 
-    Bevel outerBevel() const { return outer_; }
-    Bevel innerBevel() const { return inner_; }
+void placeLabelImpl(QLabel* label, const char* name, const QString& text, int left, int top,
+                    const QFont& font, const QColor& color, int width, bool wrapping);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+template <typename Label>
+Label* placeLabel(Label* label, const char* name, const QString& text, int left, int top,
+                  const QFont& font, const QColor& color, int width, bool wrapping) {
+    placeLabelImpl(label, name, text, left, top, font, color, width, wrapping);
+    return label;
+}
 
-private:
-    Bevel outer_;
-    Bevel inner_;
-};
+// The text of a UTF-8 literal.
+inline QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
-// A font of the given face with its character height in pixels.
-QFont designFont(const QString& family, int pixelHeight, bool bold);
-
-// The colour a widget draws its text in.
-void setFontColour(QWidget& widget, const QColor& colour);
-QColor fontColour(const QWidget& widget);
-
-// Places a label at left, top and sizes it to its text. A label that does not
-// wrap takes the width and height of its text. A wrapping label keeps its
-// design width (widened to its longest word, which is never broken) and takes
-// the height of its wrapped lines.
-void placeLabel(QLabel& label, int left, int top, int designWidth, bool wraps);
-
-// Shows a picture of the resources stretched to fill the label's box, without
-// keeping its proportions.
-void showPicture(QLabel& label, const QString& resource, int left, int top, int width,
-                 int height);
-
-// The application's icon, in every size from 16 to 256 pixels.
-QIcon applicationIcon();
-
-} // namespace quendrix
+} // namespace quendrix::dialogs

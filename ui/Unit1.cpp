@@ -4,10 +4,10 @@
 #include "About.h"
 #include "Convert.h"
 #include "Deployment.h"
-#include "DialogParts.h"
 #include "DonationForm.h"
 #include "ErrorReport.h"
 #include "NumberText.h"
+#include "Pictures.h"
 #include "Units.h"
 #include "WebLinks.h"
 
@@ -173,13 +173,15 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     resize(ClientWidth, ClientHeight + mm1->sizeHint().height());
     layoutAnchored();
 
-    // 2. The export options record is zeroed with the window's storage.
+    // 2. The export options record is zeroed with the window's storage
+    //    (value-initialised member).
 
     // 3. Caption.
     setWindowTitle(QStringLiteral("Quendrix"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(pictures::applicationIcon());
 
-    // 4. The export options record's defaults go here.
+    // 4. The export options record's defaults.
+    excelOp.SetDefaults();
 
     // 5. Both file dialogs start in the program's own directory.
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -413,27 +415,27 @@ void TForm1::mniDonation1Click(QObject*) {
 }
 
 void TForm1::mniVisitSiteClick(QObject*) {
-    OpenWebPage(this, deployment::HomePage);
+    OpenWebPage(this, HomePage());
 }
 
-// There is no help page of its own: the home page it is.
 void TForm1::mniHowtouse1Click(QObject*) {
-    OpenWebPage(this, deployment::HomePage);
+    // There is no help page of its own: the home page.
+    OpenWebPage(this, HomePage());
 }
 
 void TForm1::mniSoftwareBoxClick(QObject*) {
-    OpenWebPage(this, deployment::SoftwareBoxPage);
+    OpenWebPage(this, SoftwareBoxPage());
 }
 
-// The pane shows the host name, and the host name alone is what it opens.
 void TForm1::rzfldsts2Click(QObject*) {
-    OpenWebPage(this, deployment::HomeHost);
+    // The pane shows the host name and opens it as it stands.
+    OpenWebPage(this, HomeHost());
 }
 
 void TForm1::rzfldsts2MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {
-    ShowLinkHover(*rzfldsts2);
+    ShowLinkHover(rzfldsts2);
 }
 
 void TForm1::rzfldsts2MouseLeave(QObject*) {
-    ShowLinkNormal(*rzfldsts2, linkNormalColour());
+    ShowLinkNormal(rzfldsts2, linkBlack());
 }

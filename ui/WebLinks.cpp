@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WebLinks.h"
 
-#include "DialogParts.h"
+#include "Deployment.h"
 
 #include <QDesktopServices>
+#include <QFont>
+#include <QPalette>
 #include <QRegularExpression>
-#include <QString>
-#include <QUrl>
 #include <QWidget>
 
 #include <utility>
@@ -15,58 +15,82 @@ namespace quendrix {
 
 namespace {
 
-void openOnDesktop(QWidget* /*window*/, std::string_view address) {
-    // The result is deliberately not looked at: a missing browser is not ours
-    // to report.
-    (void)QDesktopServices::openUrl(webAddressUrl(address));
+void openOnDesktop(const WebPageRequest& request) {
+    // The desktop's answer is of no interest: there is nothing to report.
+    (void)QDesktopServices::openUrl(request.url);
 }
 
-WebShell& currentShell() {
-    static WebShell shell = openOnDesktop;
-    return shell;
+WebPageOpener& currentOpener() {
+    static WebPageOpener opener = openOnDesktop;
+    return opener;
 }
 
-// Builds the style from nothing, so whatever the control had is gone.
-void replaceFontStyle(QWidget& control, bool underline) {
-    QFont font = control.font();
+void setStyle(QWidget* control, const QColor& color, bool underline) {
+    setFontColor(control, color);
+
+    QFont font = control->font();
     font.setBold(true);
     font.setItalic(false);
     font.setUnderline(underline);
     font.setStrikeOut(false);
-    control.setFont(font);
+    control->setFont(font);
 }
 
 } // namespace
 
-QColor linkHoverColour() { return {0, 0, 255}; }
-QColor linkNormalColour() { return {0, 0, 0}; }
-QColor linkPurpleColour() { return {128, 0, 128}; }
-
-QUrl webAddressUrl(std::string_view address) {
-    QString text = QString::fromLatin1(address.data(), static_cast<qsizetype>(address.size()));
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    if (!scheme.match(text).hasMatch())
-        text.prepend(QStringLiteral("https://"));
-    return QUrl(text, QUrl::TolerantMode);
+QString HomePage() {
+    return QString::fromLatin1(deployment::HomePage);
 }
 
-WebShell setWebShell(WebShell shell) {
-    WebShell previous = std::exchange(currentShell(), shell ? std::move(shell) : openOnDesktop);
-    return previous;
+QString HomeHost() {
+    return QString::fromLatin1(deployment::HomeHost);
 }
 
-void OpenWebPage(QWidget* window, std::string_view address) {
-    currentShell()(window, address);
+QString SoftwareBoxPage() {
+    return QString::fromLatin1(deployment::SoftwareBoxPage);
 }
 
-void ShowLinkHover(QWidget& control) {
-    setFontColour(control, linkHoverColour());
-    replaceFontStyle(control, true);
+QString DonationPage() {
+    return QString::fromLatin1(deployment::DonationPage);
 }
 
-void ShowLinkNormal(QWidget& control, const QColor& colour) {
-    setFontColour(control, colour);
-    replaceFontStyle(control, false);
+QUrl webAddress(const QString& address) {
+    // A scheme is letters, digits, "+", "-" and "." after a first letter,
+    // ended by ":". "host:8080" is a host with a port, not a scheme.
+    static const QRegularExpression scheme(
+        QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:(?!\\d+(?:[/?#]|$))"));
+    if (scheme.match(address).hasMatch())
+        return QUrl(address);
+    return QUrl(QStringLiteral("https://") + address);
+}
+
+WebPageOpener setWebPageOpener(WebPageOpener opener) {
+    if (!opener)
+        opener = openOnDesktop;
+    return std::exchange(currentOpener(), std::move(opener));
+}
+
+void OpenWebPage(QWidget* window, const QString& address) {
+    currentOpener()({window, address, webAddress(address)});
+}
+
+void ShowLinkHover(QWidget* control) {
+    setStyle(control, linkHoverColor(), true);
+}
+
+void ShowLinkNormal(QWidget* control, const QColor& color) {
+    setStyle(control, color, false);
+}
+
+QColor fontColor(const QWidget* control) {
+    return control->palette().color(QPalette::WindowText);
+}
+
+void setFontColor(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    control->setPalette(palette);
 }
 
 } // namespace quendrix

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+// A label that reports clicks, mouse moves and the pointer leaving it, for
+// the link labels of the information dialogs.
 
 #include <QLabel>
-#include <QPoint>
 
 namespace quendrix {
 
-// A label that reports the pointer: a click (left button pressed and released
-// over it), every move over it (with the keyboard modifiers and the position,
-// buttons held or not) and the pointer leaving it. It takes no focus and keeps
-// the default pointer shape.
-class EventLabel : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit EventLabel(QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
 signals:
+    // A left press and release inside the label.
     void clicked();
-    void mouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    // The pointer moved over the label (the modifiers held and the
+    // position in the label's coordinates).
+    void mouseMoved(Qt::KeyboardModifiers modifiers, int x, int y);
     void mouseLeft();
 
 protected:

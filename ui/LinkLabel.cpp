@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EventLabel.h"
+#include "LinkLabel.h"
 
 #include <QMouseEvent>
 
 namespace quendrix {
 
-EventLabel::EventLabel(QWidget* parent) : QLabel(parent) {
-    setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
 }
 
-void EventLabel::mousePressEvent(QMouseEvent* event) {
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         pressed_ = true;
     QLabel::mousePressEvent(event);
 }
 
-void EventLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
@@ -27,12 +26,13 @@ void EventLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void EventLabel::mouseMoveEvent(QMouseEvent* event) {
+void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
     QLabel::mouseMoveEvent(event);
-    emit mouseMoved(event->modifiers(), event->position().toPoint());
+    emit mouseMoved(event->modifiers(), pos.x(), pos.y());
 }
 
-void EventLabel::leaveEvent(QEvent* event) {
+void LinkLabel::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
     emit mouseLeft();
 }

@@ -62,13 +62,13 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title, const 
 }
 
 QLabel* label(QGroupBox* parent, const char* name, const QString& text, int top) {
-    auto* l = child<QLabel>(parent, name, QRect(12, top + 3, 90, 15));
+    auto* l = child<QLabel>(parent, name, QRect(10, top + 3, 100, 15));
     l->setText(text);
     return l;
 }
 
 QLineEdit* edit(QGroupBox* parent, const char* name, const QString& text, int top) {
-    auto* e = child<QLineEdit>(parent, name, QRect(104, top, 96, 21));
+    auto* e = child<QLineEdit>(parent, name, QRect(112, top, 92, 21));
     e->setText(text);
     return e;
 }
@@ -83,7 +83,7 @@ QCheckBox* checkBox(QGroupBox* parent, const char* name, const QString& text, in
 
 QComboBox* comboBox(QGroupBox* parent, const char* name, bool editable, const QStringList& items,
                     int selected, int top) {
-    auto* c = child<QComboBox>(parent, name, QRect(104, top, 96, 21));
+    auto* c = child<QComboBox>(parent, name, QRect(112, top, 92, 21));
     c->setEditable(editable);
     c->addItems(items);
     c->setCurrentIndex(selected);

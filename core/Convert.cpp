@@ -10,27 +10,13 @@
 
 namespace quendrix {
 
-PreparedConversion::PreparedConversion(double alpha, const UnitFactors& f)
-    : p1_(checked::quietPow(f.LengthIn, alpha)),  // step 1
-      p2_(checked::quietPow(f.LengthOut, alpha)), // step 4 (cannot fail, so done up front)
-      forceIn_(f.ForceIn), forceOut_(f.ForceOut), scale_(ForceScale::General) {
-    if (forceIn_ == forceOut_ && std::isfinite(forceIn_) && forceIn_ != 0)
-        scale_ = ForceScale::Same;
-    else if (forceOut_ == 1)
-        scale_ = ForceScale::Multiply;
-    else if (forceIn_ == 1)
-        scale_ = ForceScale::Divide;
-}
-
 // Factors that are not from the unit tables. Zeros, infinities and NaNs make
 // the product exact (or invalid), so the plain checked sequence is right for
 // them; for finite nonzero values the exponents are taken apart so that a
 // product beyond the double range is no error when the quotient is inside it.
 // The significands are rounded twice here (product, then quotient): only the
 // table ratios 1, 1000 and 1/1000 are guaranteed a single rounding.
-double PreparedConversion::scaleForceGeneral(double t1) const {
-    const double fi = forceIn_;
-    const double fo = forceOut_;
+double PreparedConversion::scaleForceGeneral(double t1, double fi, double fo) {
     if (!std::isfinite(t1) || t1 == 0 || !std::isfinite(fi) || fi == 0)
         return checked::div(checked::mul(t1, fi), fo);
     // The product is finite and nonzero, possibly beyond the double range.

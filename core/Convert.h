@@ -4,6 +4,7 @@
 #include "CheckedMath.h"
 #include "Units.h"
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,10 @@ std::string ResultFormat(double value, std::string_view decimalSeparator);
 // with the same error (the powers themselves never fail).
 class PreparedConversion {
 public:
-    PreparedConversion(double alpha, const UnitFactors& factors);
+    PreparedConversion(double alpha, const UnitFactors& f)
+        : p1_(checked::quietPow(f.LengthIn, alpha)),  // step 1
+          p2_(checked::quietPow(f.LengthOut, alpha)), // step 4 (never fails, so done up front)
+          forceIn_(f.ForceIn), forceOut_(f.ForceOut), scale_(forceScale(f.ForceIn, f.ForceOut)) {}
 
     double operator()(double c) const {
         const double t1 = checked::mul(p1_, c);   // step 2
@@ -40,6 +44,16 @@ private:
         General,  // factors from outside the tables
     };
 
+    static ForceScale forceScale(double forceIn, double forceOut) {
+        if (forceIn == forceOut && std::isfinite(forceIn) && forceIn != 0)
+            return ForceScale::Same;
+        if (forceOut == 1)
+            return ForceScale::Multiply;
+        if (forceIn == 1)
+            return ForceScale::Divide;
+        return ForceScale::General;
+    }
+
     double scaleForce(double t1) const {
         switch (scale_) {
         case ForceScale::Same:
@@ -51,9 +65,9 @@ private:
         case ForceScale::General:
             break;
         }
-        return scaleForceGeneral(t1);
+        return scaleForceGeneral(t1, forceIn_, forceOut_);
     }
-    double scaleForceGeneral(double t1) const;
+    static double scaleForceGeneral(double t1, double forceIn, double forceOut);
 
     double p1_;
     double p2_;

@@ -25,8 +25,9 @@ SweepRange ParseSweepRange(std::string_view text, std::string_view decimalSepara
 // Throws ESweepLimit when the walk over range would not end within
 // MaxSweepPoints points: a step that is not above zero while Start < End, a
 // step too small to move x somewhere on the way, or simply too many points.
-// A start not below the end passes (no points). Exact: a range passes if and
-// only if its walk ends (reaching End, or failing) within the limit.
+// A start not below the end passes (no points). Exact: a range with a step
+// that is a number passes if and only if its walk ends (reaching End, or
+// failing) within the limit; a NaN step is refused like a zero one.
 void CheckSweepRange(const SweepRange& range);
 
 namespace detail {

@@ -14,13 +14,15 @@ template <typename Receiver>
     requires std::invocable<Receiver&, double, double>
 void SweepPoints(const SweepRange& range, double alpha, const UnitFactors& factors,
                  Receiver&& receive) {
-    // A copy, so that a receiver that changes the caller's range cannot
-    // change the walk under way.
-    const SweepRange r = range;
-    CheckSweepRange(r);
+    // Copies, so that a receiver that changes the caller's range cannot
+    // change the walk under way (and the loop keeps them in registers).
+    const double start = range.Start;
+    const double step = range.Step;
+    const double end = range.End;
+    CheckSweepRange(SweepRange{start, step, end});
     const PreparedConversion convert(alpha, factors);
     std::size_t count = 0;
-    for (double x = r.Start; x < r.End; x = checked::add(x, r.Step)) {
+    for (double x = start; x < end; x = checked::add(x, step)) {
         // Never reached after CheckSweepRange; kept so that no walk can ever
         // run past the limit.
         if (count == MaxSweepPoints) [[unlikely]]

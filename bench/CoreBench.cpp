@@ -44,9 +44,9 @@ using Points = std::vector<std::pair<double, double>>;
 
 void setPointCounters(benchmark::State& state, const Points& points) {
     state.counters["points"] = static_cast<double>(points.size());
-    state.counters["per_point"] =
-        benchmark::Counter(static_cast<double>(points.size()),
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_point"] = benchmark::Counter(static_cast<double>(points.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 // range(0) 0: the end is exactly 1e6 steps away, the guard repeats the

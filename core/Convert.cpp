@@ -91,12 +91,14 @@ std::string fixedThousandths(double magnitude) {
 std::string generalScientific(double magnitude) {
     // Fifteen significant digits: "d.dddddddddddddde+XXX".
     char buffer[48];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                         std::chars_format::scientific, 14);
-    const std::string_view all(buffer, static_cast<std::size_t>((ec == std::errc() ? end : buffer) - buffer));
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    const std::string_view all(
+        buffer, static_cast<std::size_t>((ec == std::errc() ? end : buffer) - buffer));
     const auto e = all.find('e');
     std::string_view mantissa = all.substr(0, e);
-    std::string_view exponent = e == std::string_view::npos ? std::string_view("0") : all.substr(e + 1);
+    std::string_view exponent =
+        e == std::string_view::npos ? std::string_view("0") : all.substr(e + 1);
     if (mantissa.find('.') != std::string_view::npos) {
         while (mantissa.ends_with('0'))
             mantissa.remove_suffix(1);
@@ -125,7 +127,8 @@ std::string ResultFormat(double value, std::string_view decimalSeparator) {
     if (std::isinf(value))
         return value > 0 ? "INF" : "-INF";
     const double magnitude = std::fabs(value);
-    std::string text = magnitude >= 1e18 ? generalScientific(magnitude) : fixedThousandths(magnitude);
+    std::string text =
+        magnitude >= 1e18 ? generalScientific(magnitude) : fixedThousandths(magnitude);
     replaceDecimalPoint(text, decimalSeparator);
     // Every value below zero shows its sign, also when it rounds to 0.000;
     // negative zero does not.

@@ -29,9 +29,9 @@ public:
           forceIn_(f.ForceIn), forceOut_(f.ForceOut), scale_(forceScale(f.ForceIn, f.ForceOut)) {}
 
     double operator()(double c) const {
-        const double t1 = checked::mul(p1_, c);   // step 2
-        const double t2 = scaleForce(t1);         // step 3
-        return checked::div(t2, p2_);             // step 5
+        const double t1 = checked::mul(p1_, c); // step 2
+        const double t2 = scaleForce(t1);       // step 3
+        return checked::div(t2, p2_);           // step 5
     }
 
 private:

@@ -128,8 +128,7 @@ NumberSpelling spell(std::string_view text, std::string_view decimalSeparator) {
 }
 
 // Correctly rounded binary value of a decimal text of the grammar above.
-template <typename Real>
-Real parseReal(std::string_view text, std::string_view decimalSeparator) {
+template <typename Real> Real parseReal(std::string_view text, std::string_view decimalSeparator) {
     const NumberSpelling s = spell(text, decimalSeparator);
     Real value = 0;
     const char* first = s.plain.data();

@@ -40,7 +40,7 @@ namespace detail {
 // ConvertCoefficient(alpha, x, factors). A failing conversion or an overflow
 // of x stops the walk with that error; the points handed over stay handed.
 template <typename Receiver>
-    requires std::invocable<Receiver&, double, double>
+requires std::invocable<Receiver&, double, double>
 void SweepPoints(const SweepRange& range, double alpha, const UnitFactors& factors,
                  Receiver&& receive);
 

@@ -11,7 +11,7 @@
 namespace quendrix {
 
 template <typename Receiver>
-    requires std::invocable<Receiver&, double, double>
+requires std::invocable<Receiver&, double, double>
 void SweepPoints(const SweepRange& range, double alpha, const UnitFactors& factors,
                  Receiver&& receive) {
     // Copies, so that a receiver that changes the caller's range cannot

@@ -24,7 +24,8 @@ Kind attempt(Parse parse, std::string_view text, Real& value) {
         value = parse();
         return Kind::Value;
     } catch (const EConvertError& e) {
-        FUZZ_CHECK(e.message() == "'" + std::string(text) + "' is not a valid floating point value");
+        FUZZ_CHECK(e.message() ==
+                   "'" + std::string(text) + "' is not a valid floating point value");
         return Kind::NotANumber;
     } catch (const EOverflow& e) {
         FUZZ_CHECK(e.message() == "Floating point overflow");

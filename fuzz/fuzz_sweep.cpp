@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SweepRange range{};
     if (fromText) {
         try {
-            range = ParseSweepRange(std::string_view(reinterpret_cast<const char*>(data), size), ".");
+            range =
+                ParseSweepRange(std::string_view(reinterpret_cast<const char*>(data), size), ".");
         } catch (const Exception&) {
             return 0;
         }

@@ -146,13 +146,21 @@ TEST(ConvertCoefficient, FactorsOutsideTheTables) {
     const UnitFactors f{1, 1, 3, 7};
     EXPECT_EQ(ConvertCoefficient(0, 1e308, f), 0x1.e83ea9c6fa112p+1021); // product beyond range
     EXPECT_EQ(ConvertCoefficient(0, 14, f), 6.0);
-    EXPECT_EQ(outcome([] { return ConvertCoefficient(0, 1e308, UnitFactors{1, 1, 7, 3}); }),
+    EXPECT_EQ(outcome([] {
+                  return ConvertCoefficient(0, 1e308, UnitFactors{1, 1, 7, 3});
+              }),
               overflow());
-    EXPECT_EQ(outcome([] { return ConvertCoefficient(0, 1, UnitFactors{1, 1, 7, 0}); }),
+    EXPECT_EQ(outcome([] {
+                  return ConvertCoefficient(0, 1, UnitFactors{1, 1, 7, 0});
+              }),
               zeroDivide());
-    EXPECT_EQ(outcome([] { return ConvertCoefficient(0, 1e308, UnitFactors{1, 1, 7, inf}); }),
+    EXPECT_EQ(outcome([] {
+                  return ConvertCoefficient(0, 1e308, UnitFactors{1, 1, 7, inf});
+              }),
               ok(0.0));
-    EXPECT_EQ(outcome([] { return ConvertCoefficient(0, inf, UnitFactors{1, 1, 0, 3}); }),
+    EXPECT_EQ(outcome([] {
+                  return ConvertCoefficient(0, inf, UnitFactors{1, 1, 0, 3});
+              }),
               invalidOp());
 }
 
@@ -176,8 +184,8 @@ TEST_P(ResultFormatTable, FixedAndScientificForms) {
         {0.1875, "0.188"},
         {2.9375, "2.938"},
         // ... while near-ties go by their exact binary value.
-        {0.0005, "0.001"},    // 0.000500000000000000010...
-        {1.0005, "1.000"},    // 1.000499999999999944...
+        {0.0005, "0.001"},      // 0.000500000000000000010...
+        {1.0005, "1.000"},      // 1.000499999999999944...
         {999.9995, "1000.000"}, // 999.999500000000011...
         // Every value below zero keeps its sign.
         {-0.0001, "-0.000"},

@@ -89,9 +89,42 @@ const std::vector<FloatCase>& floatCases() {
 
 const std::vector<std::string>& malformedTexts() {
     static const std::vector<std::string> texts = {
-        "", " ", "+", "-", ".", "+.", "e5", ".e5", "1e", "1e+", "1e-", "1..1", "1.2.3", "1ee1",
-        "1e1e1", "--1", "+-1", "1 2", " 1", "1 ", "1e 5", "1\t", "\xC2\xA0" "1", "1\xC2\xA0",
-        "inf", "-inf", "infinity", "nan", "NaN", "0x10", "1_000", "1e5.5", "1f", "1d", "١",
+        "",
+        " ",
+        "+",
+        "-",
+        ".",
+        "+.",
+        "e5",
+        ".e5",
+        "1e",
+        "1e+",
+        "1e-",
+        "1..1",
+        "1.2.3",
+        "1ee1",
+        "1e1e1",
+        "--1",
+        "+-1",
+        "1 2",
+        " 1",
+        "1 ",
+        "1e 5",
+        "1\t",
+        "\xC2\xA0"
+        "1",
+        "1\xC2\xA0",
+        "inf",
+        "-inf",
+        "infinity",
+        "nan",
+        "NaN",
+        "0x10",
+        "1_000",
+        "1e5.5",
+        "1f",
+        "1d",
+        "١",
         std::string("1\0", 2),
     };
     return texts;
@@ -124,8 +157,19 @@ TEST_P(ParseFloatTable, OnlyTheCallersSeparatorIsAccepted) {
     EXPECT_EQ(outcome([] { return ParseFloat("1.5", ","); }), notAFloat("1.5"));
     EXPECT_EQ(outcome([] { return ParseFloat("1,000.5", "."); }), notAFloat("1,000.5"));
     // Any text may be the separator, several bytes long included (U+066B).
-    EXPECT_EQ(outcome([] { return ParseFloat("1\xD9\xAB" "5", "\xD9\xAB"); }), ok(1.5));
-    EXPECT_EQ(outcome([] { return ParseFloat("1\xD9" "5", "\xD9\xAB"); }), notAFloat("1\xD9" "5"));
+    EXPECT_EQ(outcome([] {
+                  return ParseFloat("1\xD9\xAB"
+                                    "5",
+                                    "\xD9\xAB");
+              }),
+              ok(1.5));
+    EXPECT_EQ(outcome([] {
+                  return ParseFloat("1\xD9"
+                                    "5",
+                                    "\xD9\xAB");
+              }),
+              notAFloat("1\xD9"
+                        "5"));
     EXPECT_EQ(outcome([] { return ParseFloat("1.5", ""); }), notAFloat("1.5"));
     EXPECT_EQ(outcome([] { return ParseFloat("15", ""); }), ok(15.0));
 }
@@ -164,11 +208,17 @@ TEST(ParseSingle, RoundsOnceFromTheDecimalText) {
 }
 
 TEST(Trim, DropsEveryControlAndBlankAtBothEnds) {
-    EXPECT_EQ(Trim(std::string_view("\0\t\n\r \x1f" "12 3\x01 \x20", 13)), "12 3");
+    EXPECT_EQ(Trim(std::string_view("\0\t\n\r \x1f"
+                                    "12 3\x01 \x20",
+                                    13)),
+              "12 3");
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim(""), "");
     // Code 127 and non-breaking spaces are no blanks.
-    EXPECT_EQ(Trim("\x7f" "1\xC2\xA0"), "\x7f" "1\xC2\xA0");
+    EXPECT_EQ(Trim("\x7f"
+                   "1\xC2\xA0"),
+              "\x7f"
+              "1\xC2\xA0");
 }
 
 TEST(ParseInt, DecimalAndHexadecimalTexts) {

@@ -54,7 +54,10 @@ TEST_P(ParseSweepRangeTable, FieldsAndErrors) {
         {"2000:500:20000:", "2000 500 20000"},
         {"\"2000\":\"500\":\"20000\"", "2000 500 20000"},
         {"\"2000\"500 20000", "2000 500 20000"},
-        {std::string("1\0" "2 3", 5), "1 2 3"},
+        {std::string("1\0"
+                     "2 3",
+                     5),
+         "1 2 3"},
         // Missing fields: the index of the first one missing.
         {"", "List index out of bounds (0)"},
         {"2000", "List index out of bounds (1)"},
@@ -131,9 +134,9 @@ TEST(SweepPoints, AccumulatesTheStep) {
 }
 
 TEST(SweepPoints, NoPointsWhenStartIsNotBelowEnd) {
-    for (const SweepRange r : {SweepRange{5, 1, 5}, SweepRange{5, 1, 4}, SweepRange{5, -1, 4},
-                               SweepRange{5, 0, 5}, SweepRange{nan, 1, 5}, SweepRange{0, 1, nan},
-                               SweepRange{inf, 1, inf}}) {
+    for (const SweepRange r :
+         {SweepRange{5, 1, 5}, SweepRange{5, 1, 4}, SweepRange{5, -1, 4}, SweepRange{5, 0, 5},
+          SweepRange{nan, 1, 5}, SweepRange{0, 1, nan}, SweepRange{inf, 1, inf}}) {
         SCOPED_TRACE(::testing::Message() << r.Start << ':' << r.Step << ':' << r.End);
         bool called = false;
         EXPECT_NO_THROW(CheckSweepRange(r));
@@ -170,22 +173,22 @@ TEST(SweepGuard, RefusesEveryRunawayRangeBeforeAnyPoint) {
         {{0, -1, 1}, stepMessage},
         {{2000, -500, 20000}, stepMessage},
         {{0, nan, 1}, stepMessage},
-        {{1e16, 1, 2e16}, limitMessage},              // x + 1 == x on the way
-        {{0, 1e-300, 1}, limitMessage},               // far too many points
-        {{-1e308, 1e300, 1e308}, limitMessage},       // end - start overflows
+        {{1e16, 1, 2e16}, limitMessage},        // x + 1 == x on the way
+        {{0, 1e-300, 1}, limitMessage},         // far too many points
+        {{-1e308, 1e300, 1e308}, limitMessage}, // end - start overflows
         {{-1.7e308, 1e-300, 1.7e308}, limitMessage},
-        {{0, 1, 1000000.5}, limitMessage},            // one point too many
+        {{0, 1, 1000000.5}, limitMessage}, // one point too many
         {{0, 1, 1000001}, limitMessage},
-        {{0x1p53 - 4, 1, 0x1p53 + 8}, limitMessage},  // stalls at 2^53, a few points in
+        {{0x1p53 - 4, 1, 0x1p53 + 8}, limitMessage}, // stalls at 2^53, a few points in
         {{-0x1p53 - 8, 1, -0x1p53 + 8}, limitMessage},
         {{5e-324, 5e-324, 1}, limitMessage},
-        {{-inf, 1, 0}, limitMessage},                 // -inf + 1 stays -inf
+        {{-inf, 1, 0}, limitMessage}, // -inf + 1 stays -inf
         {{0, 1, inf}, limitMessage},
         {{0, 1e300, inf}, limitMessage},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.range.Start << ':' << c.range.Step << ':'
-                                          << c.range.End);
+        SCOPED_TRACE(::testing::Message()
+                     << c.range.Start << ':' << c.range.Step << ':' << c.range.End);
         const Walk w = walk(c.range, 0.4, startUp);
         EXPECT_EQ(w.error, c.message);
         EXPECT_TRUE(w.points.empty());
@@ -214,8 +217,8 @@ TEST(SweepGuard, PassesEveryWalkThatEndsWithinTheLimit) {
         {{5e-324, 5e-324, 1e-318}, 202401}, // denormal sums are exact
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.range.Start << ':' << c.range.Step << ':'
-                                          << c.range.End);
+        SCOPED_TRACE(::testing::Message()
+                     << c.range.Start << ':' << c.range.Step << ':' << c.range.End);
         EXPECT_NO_THROW(CheckSweepRange(c.range));
         std::size_t count = 0;
         try {

@@ -36,8 +36,8 @@ struct Outcome {
         }
         char buf[64];
         auto r = std::to_chars(buf, buf + sizeof buf, o.value, std::chars_format::hex);
-        *os << std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)) << " ("
-            << o.value << ")";
+        *os << std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)) << " (" << o.value
+            << ")";
     }
 };
 
@@ -57,15 +57,15 @@ inline Outcome zeroDivide() {
     return fails("EZeroDivide", "Floating point division by zero");
 }
 inline Outcome notAFloat(std::string_view text) {
-    return fails("EConvertError", "'" + std::string(text) + "' is not a valid floating point value");
+    return fails("EConvertError",
+                 "'" + std::string(text) + "' is not a valid floating point value");
 }
 inline Outcome notAnInteger(std::string_view text) {
     return fails("EConvertError", "''" + std::string(text) + "'' is not a valid integer value");
 }
 
 // Runs f() and records what came of it.
-template <typename F>
-Outcome outcome(F&& f) {
+template <typename F> Outcome outcome(F&& f) {
     try {
         return ok(static_cast<double>(f()));
     } catch (const EOverflow& e) {
@@ -96,9 +96,9 @@ inline std::string foreignLocaleName() {
         const char* saved = std::setlocale(LC_ALL, nullptr);
         const std::string restore = saved ? saved : "C";
         std::string found;
-        for (const char* candidate : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
-                                      "ru_RU.UTF-8", "pt_BR.UTF-8", "en_US.UTF-8", "C.UTF-8",
-                                      "C.utf8"}) {
+        for (const char* candidate :
+             {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8",
+              "pt_BR.UTF-8", "en_US.UTF-8", "C.UTF-8", "C.utf8"}) {
             if (std::setlocale(LC_ALL, candidate)) {
                 found = candidate;
                 break;

@@ -104,8 +104,8 @@ enum class Estimate { Within, Beyond, Unsure };
 // over; quantities near the denormal range are left to the exact count.
 Estimate estimateCount(double start, double step, double end) {
     constexpr double limit = static_cast<double>(MaxSweepPoints);
-    constexpr double wide = 1.000001;
-    constexpr double narrow = 0.999999;
+    constexpr double wide = 1 + 1e-12;
+    constexpr double narrow = 1 - 1e-12;
     constexpr double tiny = 0x1p-900;
     const double g = spacingAt(std::fmax(std::fabs(start), std::fabs(end)));
     const double difference = end - start; // > 0; may round up to infinity

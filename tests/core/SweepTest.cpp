@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -26,11 +27,17 @@ const std::string limitMessage = "The range start:step:end would give more than 
 const std::string stepMessage = "The range start:step:end never reaches its end: its step must "
                                 "be greater than 0; a curve has at most 1000000 points";
 
+// Shortest round-trip text, independent of any locale.
+std::string shortest(double value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 // The parse as one comparable text: "start step end" or the failure.
 std::string parsed(std::string_view text, std::string_view separator = ".") {
     try {
         const SweepRange r = ParseSweepRange(text, separator);
-        return (::testing::Message() << r.Start << ' ' << r.Step << ' ' << r.End).GetString();
+        return shortest(r.Start) + ' ' + shortest(r.Step) + ' ' + shortest(r.End);
     } catch (const Exception& e) {
         return e.message();
     }

@@ -11,8 +11,6 @@
 #include <bit>
 #include <charconv>
 #include <clocale>
-#include <cstdlib>
-#include <initializer_list>
 #include <cstdint>
 #include <locale>
 #include <ostream>
@@ -94,31 +92,7 @@ template <typename F> Outcome outcome(F&& f) {
 // The first foreign locale this machine has, preferring ones whose decimal
 // point is not '.' (the build may compile one into the build tree); empty
 // when there is none besides "C"/"POSIX".
-inline std::string foreignLocaleName() {
-    static const std::string name = [] {
-        const char* saved = std::setlocale(LC_ALL, nullptr);
-        const std::string restore = saved ? saved : "C";
-        auto first = [](std::initializer_list<const char*> candidates) {
-            for (const char* candidate : candidates)
-                if (std::setlocale(LC_ALL, candidate))
-                    return std::string(candidate);
-            return std::string();
-        };
-        std::string found = first({"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
-                                   "ru_RU.UTF-8", "pt_BR.UTF-8"});
-#ifdef QUENDRIX_TEST_LOCALE_DIR
-        if (found.empty()) {
-            ::setenv("LOCPATH", QUENDRIX_TEST_LOCALE_DIR, 1);
-            found = first({"de_DE.UTF-8"});
-        }
-#endif
-        if (found.empty())
-            found = first({"en_US.UTF-8", "C.UTF-8", "C.utf8"});
-        std::setlocale(LC_ALL, restore.c_str());
-        return found;
-    }();
-    return name;
-}
+std::string foreignLocaleName();
 
 // Parameter "C" runs the test as it stands; "foreign" first switches the C
 // and C++ global locales to foreignLocaleName() (or skips without one).

@@ -20,9 +20,10 @@ inline constexpr char MakerEmail[] = "maker@quendrix.example";
 inline constexpr char MakerQQ[] = "10000";
 inline constexpr char MakerWeChatAccount[] = "QuendrixExample";
 
-// Hint of the donation QR codes.
+// Hint of the donation QR codes: an invitation to donate that names the web
+// site.
 inline constexpr char DonationHint[] =
-    "Thank you for supporting www.quendrix.example, which keeps sharing knowledge "
-    "and free software.";
+    "Please support www.quendrix.example with a donation: the site keeps sharing "
+    "knowledge and free software.";
 
 } // namespace quendrix::deployment

@@ -7,11 +7,18 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quendrix::dialogs {
 
 QFont designFont(const char* family, int pixelSize, bool bold) {
+    // Where the design's face is missing, faces of about its width stand in
+    // before the system's default sans-serif, so the texts keep to the
+    // places they were designed for.
     QFont font(QString::fromLatin1(family));
+    font.setFamilies({QString::fromLatin1(family), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -31,11 +38,13 @@ void placeLabelImpl(QLabel* label, const char* name, const QString& text, int le
         label->adjustSize();
         return;
     }
-    const QFontMetrics metrics(font);
+    // Lines break at blanks only: a word wider than the label widens it
+    // (with a pixel to spare for rounding) rather than being broken.
+    const QFontMetricsF metrics(label->font());
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     int w = width;
     for (const QString& word : text.split(blanks, Qt::SkipEmptyParts))
-        w = std::max(w, metrics.horizontalAdvance(word));
+        w = std::max(w, static_cast<int>(std::ceil(metrics.horizontalAdvance(word))) + 1);
     label->resize(w, label->heightForWidth(w));
 }
 

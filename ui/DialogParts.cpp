@@ -12,13 +12,9 @@
 namespace quendrix::dialogs {
 
 QFont designFont(const char* family, int pixelSize, bool bold) {
-    // Where the design's face is missing, faces of about its width stand in
-    // before the system's default sans-serif, so the texts keep to the
-    // places they were designed for.
+    // Where the face is missing, installFontSubstitutes() names one of its
+    // width.
     QFont font(QString::fromLatin1(family));
-    font.setFamilies({QString::fromLatin1(family), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);

@@ -10,8 +10,8 @@
 
 namespace quendrix::dialogs {
 
-// A font of the dialogs' designs: family (a sans-serif face stands in when
-// it is not installed), character height in pixels, bold or regular.
+// A font of the dialogs' designs: family (a face of its width stands in when
+// it is not installed, see installFontSubstitutes()), character height in pixels, bold or regular.
 QFont designFont(const char* family, int pixelSize, bool bold);
 
 // The font the dialogs' labels use unless told otherwise: bold

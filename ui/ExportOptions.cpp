@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportOptions.h"
 
+#include "ErrorReport.h"
 #include "Errors.h"
 #include "Exportexcel.h"
 #include "NumberText.h"
@@ -178,6 +179,9 @@ TExportOptionForm::TExportOptionForm(QWidget* parent) : QDialog(parent) {
     // No button is the dialog's default: Enter in a field does nothing.
     btn1->setAutoDefault(false);
     btn2->setAutoDefault(false);
+    // Through the dispatch layer: a failing step reaches the one error report.
+    connect(btn1, &QPushButton::clicked, this, [this] { dispatch([this] { btn1Click(); }); });
+    connect(btn2, &QPushButton::clicked, this, [this] { dispatch([this] { btn2Click(); }); });
 
     Options = nullptr;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Errors.h"
+#include "ErrorReport.h"
 #include "ExportOptions.h"
 #include "Exportexcel.h"
+#include "Unit1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -563,4 +566,35 @@ TEST(ExportDialogNoRecord, UpdateWithoutARecordChangesNothingAndSaysSo) {
               "No export options record is attached to the dialog");
     EXPECT_EQ(record, before);
     EXPECT_EQ(form.edt4->text(), "1");
+}
+
+// -- wiring ----------------------------------------------------------------
+
+TEST(ExportOptionsWiring, MainWindowHoldsTheDefaultsFromConstruction) {
+    TForm1 window;
+    EXPECT_EQ(window.excelOp, defaults());
+    EXPECT_TRUE(window.excelOp.Handle.isNull());
+    EXPECT_EQ(window.excelOp.MarkerColorMode, 0);
+}
+
+TEST(ExportOptionsWiring, PressedButtonsGoThroughTheErrorReport) {
+    QStringList reports;
+    const auto previous =
+        quendrix::setErrorPresenter([&](const QString& text) { reports.append(text); });
+    TExportOptionForm form;
+    ExcelOp record = defaults();
+    form.setOptions(&record);
+    form.edt4->setText("  ");
+    form.edt3->setText("7");
+
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+    EXPECT_EQ(reports, QStringList{"'''' is not a valid integer value."});
+    EXPECT_EQ(record, defaults()); // failed at the first step
+
+    form.edt4->setText("12");
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(record.Width, 12);
+    EXPECT_EQ(record.Height, 7);
+    quendrix::setErrorPresenter(previous);
 }

@@ -41,8 +41,11 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
     setFixedSize(ClientWidth, ClientHeight);
     setSizeGripEnabled(false);
     setFont(designFont("MS Sans Serif", 11, false));
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
+    // The button face as the window's background (the background role stays
+    // the window's, so the labels draw in their window-text colour).
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
 
     const QString host = HomeHost();
 

@@ -86,6 +86,9 @@ void expectLabels(const std::vector<LabelDesign>& labels) {
         EXPECT_TRUE(d.label->font().bold());
         EXPECT_FALSE(d.label->font().underline());
         EXPECT_EQ(fontColor(d.label), d.color);
+        if (!d.text.trimmed().isEmpty()) {
+            EXPECT_TRUE(test::drawnIn(d.label, d.color));
+        }
         EXPECT_EQ(d.label->wordWrap(), d.wrapping);
         EXPECT_EQ(d.label->textFormat(), Qt::PlainText);
         EXPECT_EQ(d.label->focusPolicy(), Qt::NoFocus);
@@ -353,6 +356,7 @@ void expectLinks(const std::vector<LinkDesign>& links) {
 
         test::moveOver(link);
         EXPECT_EQ(test::lookOf(link), hover);
+        EXPECT_TRUE(test::drawnIn(link, QColor(0, 0, 255)));
         test::moveOver(link, {9, 4});
         test::moveOver(link, {20, 6});
         EXPECT_EQ(test::lookOf(link), hover);
@@ -368,6 +372,7 @@ void expectLinks(const std::vector<LinkDesign>& links) {
 
         test::leave(link);
         EXPECT_EQ(test::lookOf(link), normal);
+        EXPECT_TRUE(test::drawnIn(link, d.normal));
     }
     // Every link label of the dialog is in the table.
     EXPECT_EQ(dialog.template findChildren<LinkLabel*>().size(), qsizetype(links.size()));

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QMouseEvent>
 #include <QPointF>
@@ -70,6 +71,18 @@ inline LinkLook normalLook(const QColor& color, const QString& family, int pixel
 }
 inline LinkLook hoverLook(const QString& family, int pixelSize) {
     return {QColor(0, 0, 255), true, false, true, false, family, pixelSize};
+}
+
+// Whether the control, drawn, shows its text in exactly this colour (the
+// cores of the glyphs' strokes), so the colour is not only set but used.
+inline bool drawnIn(QWidget* control, const QColor& color) {
+    const QImage image = control->grab().toImage();
+    int hits = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == color)
+                ++hits;
+    return hits >= 10;
 }
 
 inline void moveOver(QWidget* control, QPoint pos = {3, 3}) {

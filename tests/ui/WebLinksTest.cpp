@@ -163,6 +163,7 @@ TEST_F(MainWindowLinks, StatusBarLinkTurnsBlueUnderlinedUnderThePointerAndBackWh
 
     test::moveOver(pane, {2, 2});
     EXPECT_EQ(test::lookOf(pane), hover);
+    EXPECT_TRUE(test::drawnIn(pane, QColor(0, 0, 255)));
     for (int x = 3; x < 60; x += 7)
         test::moveOver(pane, {x, 5});
     EXPECT_EQ(test::lookOf(pane), hover);

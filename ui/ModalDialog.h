@@ -9,6 +9,9 @@
 #include <functional>
 #include <memory>
 
+class QPoint;
+class QRect;
+class QSize;
 class QWidget;
 
 namespace quendrix {
@@ -25,7 +28,18 @@ ModalRunner setModalRunner(ModalRunner runner);
 // Shows dialog modally through the installed runner.
 void runModal(QDialog& dialog);
 
-// Builds a Dialog owned by owner into slot, shows it modally, then frees it
+// Top-left corner of a window frame of size frame centred on ownerFrame,
+// moved inside available where it would stick out; a frame larger than
+// available goes to its top left, so the title bar stays reachable.
+QPoint centredOn(const QRect& ownerFrame, const QSize& frame, const QRect& available);
+
+// Places a dialog that is about to be shown centred on its owner's window.
+// The dialog's frame is taken to be as wide as the owner's (a window that
+// was never shown has none yet). Does nothing for a dialog without owner.
+void centreOnOwner(QDialog& dialog);
+
+// Builds a Dialog owned by owner into slot, shows it modally centred on the
+// owner's window, then frees it
 // and empties slot; when building or showing throws, the dialog (if built)
 // is freed and slot emptied before the exception goes on.
 template <typename Dialog>
@@ -38,6 +52,7 @@ void showInSlot(Dialog*& slot, QWidget* owner) {
     const Clear clear{slot};
     const std::unique_ptr<Dialog> dialog = std::make_unique<Dialog>(owner);
     slot = dialog.get();
+    centreOnOwner(*dialog);
     runModal(*dialog);
 }
 

@@ -395,6 +395,25 @@ TEST(DialogLinks, DonationLinkOpensTheDonationPage) {
 
 // -- life cycle -----------------------------------------------------------
 
+TEST(DialogPlacement, CentredOnTheOwnerAndKeptOnTheScreen) {
+    const QRect screen(0, 0, 1920, 1080);
+    struct Case {
+        QRect owner;
+        QSize frame;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{373, 240, 1173, 600}, {827, 606}, {546, 237}},   // centred
+        {{374, 241, 1174, 601}, {827, 607}, {547, 238}},   // odd sizes: rounded down
+        {{1500, 900, 400, 300}, {827, 606}, {1093, 474}},  // kept inside at the bottom right
+        {{-300, -200, 400, 300}, {651, 463}, {0, 0}},      // kept inside at the top left
+        {{0, 0, 1920, 1080}, {2000, 1200}, {0, 0}},        // larger than the screen
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(centredOn(c.owner, c.frame, screen), c.expected)
+            << c.owner.x() << ',' << c.owner.y();
+}
+
 class DialogLifeCycle : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -4,11 +4,13 @@
 #include "ErrorReport.h"
 #include "Errors.h"
 #include "Exportexcel.h"
+#include "ModalDialog.h"
 #include "NumberText.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -230,23 +232,29 @@ void TExportOptionForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    // Centred over the main window, or over the screen when there is none.
-    QRect over;
-    if (parentWidget() != nullptr) {
-        over = parentWidget()->window()->frameGeometry();
-    } else {
+    // Centred over the main window (the owner's window, or the application's
+    // visible main window), or over the screen when there is none.
+    const QWidget* over = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (over == nullptr) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible()) {
-                over = w->frameGeometry();
+                over = w;
                 break;
             }
         }
     }
-    if (!over.isValid() && screen() != nullptr)
-        over = screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(over.center());
-    move(frame.topLeft());
+    const QScreen* onScreen = over != nullptr ? over->screen() : screen();
+    if (onScreen == nullptr)
+        onScreen = QGuiApplication::primaryScreen();
+    const QRect available = onScreen != nullptr ? onScreen->availableGeometry() : QRect();
+    if (over != nullptr) {
+        // Our own frame is not known before the window manager has framed
+        // us: take it to be as wide as the main window's.
+        const QSize margins = over->frameGeometry().size() - over->geometry().size();
+        move(centredOn(over->frameGeometry(), size() + margins, available));
+    } else if (available.isValid()) {
+        move(centredOn(available, frameGeometry().size(), available));
+    }
 }
 
 void TExportOptionForm::keyPressEvent(QKeyEvent* event) {

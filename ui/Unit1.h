@@ -4,8 +4,9 @@
 // status bar and the two (never opened) file dialogs.
 
 #include "Exportexcel.h"
-#include "FileDialog.h"
 #include "StatusBar.h"
+
+#include "FileDialog.h"
 
 #include <QAction>
 #include <QByteArray>

@@ -6,11 +6,10 @@
 namespace quendrix {
 
 namespace {
-template <typename Table>
-double lookup(const Table& table, int index, const char* what) {
+template <typename Table> double lookup(const Table& table, int index, const char* what) {
     if (index < 0 || static_cast<std::size_t>(index) >= table.size())
-        throw ERangeError(std::string(what) + " unit index out of range (" +
-                          std::to_string(index) + ")");
+        throw ERangeError(std::string(what) + " unit index out of range (" + std::to_string(index) +
+                          ")");
     return table[static_cast<std::size_t>(index)].factor;
 }
 } // namespace

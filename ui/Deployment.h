@@ -6,10 +6,10 @@
 namespace quendrix::deployment {
 
 // The maker's web site: its host name alone and the three full addresses.
-inline constexpr char HomeHost[] = "www.quendrix.example";
-inline constexpr char HomePage[] = "https://www.quendrix.example/";
-inline constexpr char SoftwareBoxPage[] = "https://www.quendrix.example/softbox/";
-inline constexpr char DonationPage[] = "https://www.quendrix.example/donate/";
+inline constexpr char HomeHost[] = "quendrix.example";
+inline constexpr char HomePage[] = "https://quendrix.example/";
+inline constexpr char SoftwareBoxPage[] = "https://quendrix.example/softbox/";
+inline constexpr char DonationPage[] = "https://quendrix.example/donate/";
 
 // Short name line of the status bar, and the About dialog's name line
 // (Latin letters, then Chinese in parentheses).
@@ -22,7 +22,7 @@ inline constexpr char MakerWeChatAccount[] = "QuendrixExample";
 
 // Hint of the donation QR codes.
 inline constexpr char DonationHint[] =
-    "Thank you for supporting www.quendrix.example, which keeps sharing knowledge "
+    "Thank you for supporting quendrix.example, which keeps sharing knowledge "
     "and free software.";
 
 } // namespace quendrix::deployment

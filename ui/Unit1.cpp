@@ -169,12 +169,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     resize(ClientWidth, ClientHeight + mm1->sizeHint().height());
     layoutAnchored();
 
-    // 2. The export options record is zeroed with the window's storage.
+    // 2. The export options record is zeroed with the window's storage
+    //    (value-initialised member).
 
     // 3. Caption.
     setWindowTitle(QStringLiteral("Quendrix"));
 
-    // 4. The export options record's defaults go here.
+    // 4. The export options record's defaults.
+    excelOp.SetDefaults();
 
     // 5. Both file dialogs start in the program's own directory.
     const QString programDir = QCoreApplication::applicationDirPath();

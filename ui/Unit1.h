@@ -3,6 +3,7 @@
 // The main window: menu, single-point panel, parameter-curve panel, chart,
 // status bar and the two (never opened) file dialogs.
 
+#include "Exportexcel.h"
 #include "StatusBar.h"
 
 #include <QAction>
@@ -109,7 +110,8 @@ public:
     quendrix::StatusPane* rzfldsts1;
     quendrix::StatusPane* rzfldsts2;
     quendrix::StatusPane* rzfldsts3;
-    // The export options record (held by value) follows here.
+    // The chart-export settings, held by value for the window's whole life.
+    quendrix::ExcelOp excelOp{};
 
     // The area below the menu bar that holds the panels, the chart and the
     // status bar (1173 x 555 at the design size).

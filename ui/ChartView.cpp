@@ -14,7 +14,8 @@ const QColor GridColour(169, 169, 169);
 const QColor SeriesColour(255, 0, 0);
 const QColor LegendShadowColour(128, 128, 128);
 const QString ChartFontFamily = QStringLiteral("Verdana");
-constexpr int ChartFontPointSize = 8;
+// 8 points at 96 pixels per inch.
+constexpr int ChartFontPixelSize = 11;
 constexpr int LegendShadowOffset = 3;
 
 // An infinite y (a conversion may yield one) stays a point of the series, so
@@ -172,7 +173,9 @@ void LineSeries::Batch::commit() {
 // -- ChartView --------------------------------------------------------------
 
 ChartView::ChartView(QWidget* parent) : QCustomPlot(parent), series_(*this) {
-    QFont font(ChartFontFamily, ChartFontPointSize);
+    QFont font(ChartFontFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(ChartFontPixelSize);
     setFont(font);
 
     setBackground(bottomToTopGradient(true));

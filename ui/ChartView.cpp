@@ -2,9 +2,8 @@
 #include "ChartView.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -17,29 +16,6 @@ const QString ChartFontFamily = QStringLiteral("Verdana");
 // 8 points at 96 pixels per inch.
 constexpr int ChartFontPixelSize = 11;
 constexpr int LegendShadowOffset = 3;
-
-// An infinite y (a conversion may yield one) stays a point of the series, so
-// the count and the order of the points are those of the walk. QCustomPlot
-// would take an infinity into the value axis' range, which then can no longer
-// be scaled or drawn, while it draws a NaN as a gap in the line and leaves it
-// out of the axis scaling. So the graph holds a NaN in its place, one that
-// carries the infinity's sign and a payload of its own; point() turns it back
-// into the infinity, and a NaN added as such still reads back as a NaN.
-constexpr std::uint64_t InfinityMarkBits = 0x7ff8'0000'0000'0001ULL;
-constexpr std::uint64_t SignBit = 0x8000'0000'0000'0000ULL;
-
-double drawnValue(double y) {
-    if (!std::isinf(y))
-        return y;
-    return std::bit_cast<double>(InfinityMarkBits | (y < 0 ? SignBit : 0));
-}
-
-double storedValue(double drawn) {
-    const auto bits = std::bit_cast<std::uint64_t>(drawn);
-    if ((bits & ~SignBit) != InfinityMarkBits)
-        return drawn;
-    return (bits & SignBit) != 0 ? -HUGE_VAL : HUGE_VAL;
-}
 
 QBrush bottomToTopGradient(bool greyUpToMiddle) {
     // The brush is laid over whatever rectangle it fills: 0 is the bottom
@@ -91,6 +67,21 @@ QCPRange withPixelMargins(QCPRange range, double marginPixels, double lengthPixe
 
 // -- LineSeries -------------------------------------------------------------
 
+// An infinite y (a conversion may yield one) stays a point of the series, so
+// the count and the order of the points are those of the walk. QCustomPlot
+// would take an infinity into the value axis' range, which then can no longer
+// be scaled or drawn, while it draws a NaN as a gap in the line and leaves it
+// out of the axis scaling. So the graph holds a NaN in its place, one that
+// carries the infinity's sign and a payload of its own (drawnValue);
+// storedValue turns it back into the infinity, and a NaN added as such still
+// reads back as a NaN.
+double LineSeries::storedValue(double drawn) {
+    const auto bits = std::bit_cast<std::uint64_t>(drawn);
+    if ((bits & ~SignBit) != InfinityMarkBits)
+        return drawn;
+    return (bits & SignBit) != 0 ? -HUGE_VAL : HUGE_VAL;
+}
+
 LineSeries::LineSeries(ChartView& chart)
     : chart_(chart), graph_(chart.addGraph(chart.xAxis, chart.yAxis)) {
     graph_->setName(QStringLiteral("Curve"));
@@ -117,28 +108,15 @@ ChartPoint LineSeries::point(int index) const {
 
 // -- LineSeries::Batch ------------------------------------------------------
 
-LineSeries::Batch::Batch(LineSeries& series) : series_(series) {}
+LineSeries::Batch::Batch(LineSeries& series) : series_(series) { restart(); }
 
 LineSeries::Batch::~Batch() { commit(); }
 
-void LineSeries::Batch::add(double x, double y) {
-    if (points_.isEmpty()) {
-        keys_ = {x, x};
-    } else {
-        if (x < keys_.upper)
-            sorted_ = false;
-        keys_.expand(x);
-    }
-    const double drawn = drawnValue(y);
-    if (!std::isnan(drawn)) {
-        if (haveValues_) {
-            values_.expand(drawn);
-        } else {
-            values_ = {drawn, drawn};
-            haveValues_ = true;
-        }
-    }
-    points_.append(QCPGraphData(x, drawn));
+void LineSeries::Batch::restart() {
+    points_ = {};
+    minX_ = minY_ = std::numeric_limits<double>::infinity();
+    maxX_ = maxY_ = -std::numeric_limits<double>::infinity();
+    sorted_ = true;
 }
 
 void LineSeries::Batch::commit() {
@@ -151,22 +129,22 @@ void LineSeries::Batch::commit() {
     // Into an empty series the buffer is taken over as it is, without a copy.
     series_.graph_->data()->add(points_, true);
 
+    const QCPRange keys(minX_, maxX_);
     if (series_.haveKeys_) {
-        series_.keys_.expand(keys_);
+        series_.keys_.expand(keys);
     } else {
-        series_.keys_ = keys_;
+        series_.keys_ = keys;
         series_.haveKeys_ = true;
     }
-    if (haveValues_) {
+    if (minY_ <= maxY_) {
+        const QCPRange values(minY_, maxY_);
         if (series_.haveValues_)
-            series_.values_.expand(values_);
+            series_.values_.expand(values);
         else
-            series_.values_ = values_;
+            series_.values_ = values;
         series_.haveValues_ = true;
     }
-    points_ = {};
-    sorted_ = true;
-    haveValues_ = false;
+    restart();
     series_.chart_.scheduleRedraw();
 }
 

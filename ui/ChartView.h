@@ -6,6 +6,11 @@
 #include <QString>
 #include <QVector>
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 class ChartView;
 
 // One point of the series: the input coefficient and the converted one.
@@ -31,17 +36,28 @@ public:
         Batch& operator=(const Batch&) = delete;
 
         void reserve(qsizetype count) { points_.reserve(count); }
-        void add(double x, double y);
+        void add(double x, double y) {
+            if (x < maxX_)
+                sorted_ = false;
+            minX_ = std::min(minX_, x);
+            maxX_ = std::max(maxX_, x);
+            const double drawn = drawnValue(y);
+            if (drawn == drawn) { // not a gap
+                minY_ = std::min(minY_, drawn);
+                maxY_ = std::max(maxY_, drawn);
+            }
+            points_.append(QCPGraphData(x, drawn));
+        }
         // Hands the buffered points to the series and asks for one redraw.
         void commit();
 
     private:
+        void restart();
+
         LineSeries& series_;
         QVector<QCPGraphData> points_;
-        QCPRange keys_;
-        QCPRange values_;
-        bool haveValues_ = false;
-        bool sorted_ = true;
+        double minX_, maxX_, minY_, maxY_;
+        bool sorted_;
     };
 
     // Removes all points.
@@ -55,9 +71,21 @@ public:
 
     QCPGraph* graph() const { return graph_; }
 
+    // The value the graph draws for y: y itself, or for an infinity a NaN
+    // that stands for it (see the source), and back.
+    static double drawnValue(double y) {
+        if (!std::isinf(y)) [[likely]]
+            return y;
+        return std::bit_cast<double>(InfinityMarkBits | (y < 0 ? SignBit : 0));
+    }
+    static double storedValue(double drawn);
+
 private:
     friend class ChartView;
     explicit LineSeries(ChartView& chart);
+
+    static constexpr std::uint64_t InfinityMarkBits = 0x7ff8'0000'0000'0001ULL;
+    static constexpr std::uint64_t SignBit = 0x8000'0000'0000'0000ULL;
 
     ChartView& chart_;
     QCPGraph* graph_;

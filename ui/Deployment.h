@@ -16,13 +16,15 @@ inline constexpr char DonationPage[] = "https://quendrix.example/donate/";
 inline constexpr char MakerShortName[] = "Dr. Example";
 inline constexpr char MakerFullName[] = "Dr. A. Example (示例博士)";
 
-inline constexpr char MakerEmail[] = "maker@quendrix.example";
+// Short enough for the About dialog's e-mail line to stay on one line.
+inline constexpr char MakerEmail[] = "mail@qx.example";
 inline constexpr char MakerQQ[] = "10000";
 inline constexpr char MakerWeChatAccount[] = "QuendrixExample";
 
-// Hint of the donation QR codes.
+// Hint of the donation QR codes: an invitation to donate that names the web
+// site.
 inline constexpr char DonationHint[] =
-    "Thank you for supporting quendrix.example, which keeps sharing knowledge "
-    "and free software.";
+    "Please support quendrix.example with a donation: the site keeps sharing "
+    "knowledge and free software.";
 
 } // namespace quendrix::deployment

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
+#include "About.h"
 #include "Convert.h"
 #include "Deployment.h"
+#include "DonationForm.h"
 #include "ErrorReport.h"
 #include "NumberText.h"
+#include "Pictures.h"
 #include "Sweep.h"
 #include "Units.h"
+#include "WebLinks.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -175,6 +179,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     // 3. Caption.
     setWindowTitle(QStringLiteral("Quendrix"));
+    setWindowIcon(pictures::applicationIcon());
 
     // 4. The export options record's defaults.
     excelOp.SetDefaults();
@@ -432,25 +437,35 @@ void TForm1::btn2Click(QObject*) {
 // -- web links and information dialogs -----------------------------------------
 
 void TForm1::mniAbout2Click(QObject*) {
+    ShowAbout(this);
 }
 
 void TForm1::mniDonation1Click(QObject*) {
+    ShowDonation(this);
 }
 
 void TForm1::mniVisitSiteClick(QObject*) {
+    OpenWebPage(this, HomePage());
 }
 
 void TForm1::mniHowtouse1Click(QObject*) {
+    // There is no help page of its own: the home page.
+    OpenWebPage(this, HomePage());
 }
 
 void TForm1::mniSoftwareBoxClick(QObject*) {
+    OpenWebPage(this, SoftwareBoxPage());
 }
 
 void TForm1::rzfldsts2Click(QObject*) {
+    // The pane shows the host name and opens it as it stands.
+    OpenWebPage(this, HomeHost());
 }
 
 void TForm1::rzfldsts2MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {
+    ShowLinkHover(rzfldsts2);
 }
 
 void TForm1::rzfldsts2MouseLeave(QObject*) {
+    ShowLinkNormal(rzfldsts2, linkBlack());
 }

@@ -9,6 +9,7 @@
 #include "Units.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -261,6 +262,39 @@ TEST_F(CurvePanel, PointsAtInfinityAreKeptAndTheChartStaysDrawable) {
     EXPECT_TRUE(std::isfinite(y.lower) && std::isfinite(y.upper));
     EXPECT_TRUE(x.contains(1000) && x.contains(2000));
     EXPECT_FALSE(form->cht1->grab().isNull());
+}
+
+// Under regional settings with a decimal comma (the ctest entry
+// curve_tests.CommaLocale); skipped in any other process.
+class CurveCommaLocale : public CurvePanel {
+protected:
+    void SetUp() override {
+        if (QLocale::system().decimalPoint() != u',') {
+            if (qEnvironmentVariableIsSet("QUENDRIX_REQUIRE_COMMA_LOCALE"))
+                FAIL() << "QLocale::system() has no decimal comma";
+            GTEST_SKIP() << "the regional settings have no decimal comma";
+        }
+        CurvePanel::SetUp();
+    }
+};
+
+TEST_F(CurveCommaLocale, ExponentAndRangeTakeTheDecimalComma) {
+    form->edt6->setText("0,4");
+    form->edt4->setText("2000 : 500,5 : 3000");
+    press();
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    ASSERT_EQ(form->lnsrsSeries1->count(), 2);
+    EXPECT_EQ(form->lnsrsSeries1->point(1).x, 2500.5);
+
+    form->edt6->setText("0.4");
+    press();
+    EXPECT_EQ(errors.messages(), QStringList{NotANumber.arg("0.4")});
+    errors.clear();
+    form->edt6->setText("0,4");
+    form->edt4->setText("2000:500.5:3000");
+    press();
+    EXPECT_EQ(errors.messages(), QStringList{NotANumber.arg("500.5")});
+    EXPECT_EQ(form->lnsrsSeries1->count(), 0);
 }
 
 } // namespace

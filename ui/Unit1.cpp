@@ -8,6 +8,7 @@
 #include "ErrorReport.h"
 #include "NumberText.h"
 #include "Pictures.h"
+#include "Sweep.h"
 #include "Units.h"
 #include "WebLinks.h"
 
@@ -247,7 +248,8 @@ void TForm1::createSinglePointPanel() {
 }
 
 void TForm1::createChartPlace() {
-    cht1 = named(new QWidget(client_), "cht1");
+    cht1 = named(new ChartView(client_), "cht1");
+    lnsrsSeries1 = &cht1->series();
     cht1->setFocusPolicy(Qt::NoFocus);
     cht1->setGeometry(ChartLeft, ChartTop, ClientWidth - ChartLeft - ChartRight,
                       ClientHeight - ChartTop - ChartBottom);
@@ -400,6 +402,34 @@ void TForm1::cbb6Change(QObject*) {
 // -- chart --------------------------------------------------------------------
 
 void TForm1::btn2Click(QObject*) {
+    // 1. Each press replaces the whole curve.
+    lnsrsSeries1->Clear();
+
+    // 2., 3. The titles name the units selected now; they are written before
+    //        anything is parsed, so they are right after a failure too.
+    cht1->setLeftAxisTitle(QString::fromStdString(
+        CoefficientUnitText(cbb8->currentText().toStdString(), cbb7->currentText().toStdString())));
+    cht1->setBottomAxisTitle(QString::fromStdString(
+        CoefficientUnitText(cbb6->currentText().toStdString(), cbb5->currentText().toStdString())));
+
+    // 4. The factors of the same lists.
+    const UnitFactors factors = GetUnitFactors(cbb5->currentIndex(), cbb6->currentIndex(),
+                                               cbb7->currentIndex(), cbb8->currentIndex());
+
+    // 5. The exponent of this panel.
+    const double alpha = parseNumberField(edt6->text());
+
+    // 6. The range.
+    const QByteArray rangeText = edt4->text().toUtf8();
+    const QByteArray separator = decimalSeparator();
+    const SweepRange range = ParseSweepRange(Trim(view(rangeText)), view(separator));
+
+    // 7. The walk. Its points go to the series in one batch and one redraw;
+    //    the batch hands over what it holds when it goes out of scope, also
+    //    when a conversion or the running value fails part-way, so the
+    //    points before the failure stay on the chart.
+    LineSeries::Batch batch(*lnsrsSeries1);
+    SweepPoints(range, alpha, factors, [&batch](double x, double y) { batch.add(x, y); });
 }
 
 // -- web links and information dialogs -----------------------------------------

@@ -3,6 +3,7 @@
 // The main window: menu, single-point panel, parameter-curve panel, chart,
 // status bar and the two (never opened) file dialogs.
 
+#include "ChartView.h"
 #include "Exportexcel.h"
 #include "StatusBar.h"
 
@@ -88,7 +89,7 @@ public:
     QLabel* lbl1;
     QLineEdit* edt1;
     QPushButton* btn1;
-    QWidget* cht1; // the chart's place; the chart widget goes here
+    ChartView* cht1;
     QGroupBox* grp4;
     QLabel* lbl10;
     QGroupBox* grp5;
@@ -106,7 +107,7 @@ public:
     QComboBox* cbb8;
     QLineEdit* edt6;
     QPushButton* btn2;
-    QObject* lnsrsSeries1 = nullptr; // the chart's line series, made with the chart
+    LineSeries* lnsrsSeries1; // the chart's one series, made with the chart
     quendrix::StatusBar* rzstsbr2;
     quendrix::StatusPane* rzfldsts1;
     quendrix::StatusPane* rzfldsts2;

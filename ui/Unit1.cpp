@@ -79,17 +79,25 @@ const char* const FileFilter =
     "CSV Files|*csv|TXT(*txt)|*txt|Excel 97-2003 工作簿(*.xls)|*.xls|"
     "Word 97-2003 工作簿(*.doc)|*.doc";
 
-QFont windowFont() {
-    QFont font(QStringLiteral("Tahoma"));
+// The design's font families, each followed by substitutes of nearly the
+// same widths for systems without it: the panels' labels are laid out for
+// captions of those widths, and a wider face (the usual default sans serif)
+// would run them into the fields beside them.
+QFont designFont(const QString& family) {
+    QFont font(family);
+    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
 }
 
+QFont windowFont() {
+    return designFont(QStringLiteral("Tahoma"));
+}
+
 QFont paneFont(const char* family) {
-    QFont font(QString::fromLatin1(family));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    QFont font = designFont(QString::fromLatin1(family));
     font.setBold(true);
     return font;
 }

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
 
 namespace quendrix {
 
@@ -14,6 +16,29 @@ QString applicationTitleFor(const QString& executablePath) {
     if (name.size() > 1)
         name = name.left(1) + name.mid(1).toLower();
     return name;
+}
+
+void installFontSubstitutes() {
+    // Tahoma and MS Sans Serif are narrow sans faces, close to the Arial
+    // metrics of Liberation Sans and Nimbus Sans; Verdana is as wide as the
+    // DejaVu (Vera) faces.
+    const QStringList narrow{QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                             QStringLiteral("Arial")};
+    const QStringList wide{QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")};
+    const QStringList families = QFontDatabase::families();
+    auto substitute = [&](const QString& face, const QStringList& candidates) {
+        if (families.contains(face, Qt::CaseInsensitive))
+            return;
+        QStringList present;
+        for (const QString& c : candidates)
+            if (families.contains(c, Qt::CaseInsensitive))
+                present.append(c);
+        if (!present.isEmpty())
+            QFont::insertSubstitutions(face, present);
+    };
+    substitute(QStringLiteral("Tahoma"), narrow);
+    substitute(QStringLiteral("MS Sans Serif"), narrow);
+    substitute(QStringLiteral("Verdana"), wide);
 }
 
 QString applicationTitle() {

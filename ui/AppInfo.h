@@ -11,4 +11,10 @@ namespace quendrix {
 QString applicationTitle();
 QString applicationTitleFor(const QString& executablePath);
 
+// The forms name Windows fonts ("Tahoma", "MS Sans Serif", "Verdana"). Where
+// they are missing, map them to free fonts of the same width class, so the
+// captions fit the places the forms give them. Call once after the
+// application object exists.
+void installFontSubstitutes();
+
 } // namespace quendrix

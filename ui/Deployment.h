@@ -6,23 +6,25 @@
 namespace quendrix::deployment {
 
 // The maker's web site: its host name alone and the three full addresses.
-inline constexpr char HomeHost[] = "www.quendrix.example";
-inline constexpr char HomePage[] = "https://www.quendrix.example/";
-inline constexpr char SoftwareBoxPage[] = "https://www.quendrix.example/softbox/";
-inline constexpr char DonationPage[] = "https://www.quendrix.example/donate/";
+inline constexpr char HomeHost[] = "quendrix.example";
+inline constexpr char HomePage[] = "https://quendrix.example/";
+inline constexpr char SoftwareBoxPage[] = "https://quendrix.example/softbox/";
+inline constexpr char DonationPage[] = "https://quendrix.example/donate/";
 
 // Short name line of the status bar, and the About dialog's name line
 // (Latin letters, then Chinese in parentheses).
 inline constexpr char MakerShortName[] = "Dr. Example";
 inline constexpr char MakerFullName[] = "Dr. A. Example (示例博士)";
 
-inline constexpr char MakerEmail[] = "maker@quendrix.example";
+// Short enough for the About dialog's e-mail line to stay on one line.
+inline constexpr char MakerEmail[] = "mail@qx.example";
 inline constexpr char MakerQQ[] = "10000";
 inline constexpr char MakerWeChatAccount[] = "QuendrixExample";
 
-// Hint of the donation QR codes.
+// Hint of the donation QR codes: an invitation to donate that names the web
+// site.
 inline constexpr char DonationHint[] =
-    "Thank you for supporting www.quendrix.example, which keeps sharing knowledge "
-    "and free software.";
+    "Please support quendrix.example with a donation: the site keeps sharing "
+    "knowledge and free software.";
 
 } // namespace quendrix::deployment

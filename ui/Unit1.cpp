@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
+#include "About.h"
 #include "Convert.h"
 #include "Deployment.h"
+#include "DonationForm.h"
 #include "ErrorReport.h"
 #include "NumberText.h"
+#include "Pictures.h"
 #include "Units.h"
+#include "WebLinks.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -79,25 +83,17 @@ const char* const FileFilter =
     "CSV Files|*csv|TXT(*txt)|*txt|Excel 97-2003 工作簿(*.xls)|*.xls|"
     "Word 97-2003 工作簿(*.doc)|*.doc";
 
-// The design's font families, each followed by substitutes of nearly the
-// same widths for systems without it: the panels' labels are laid out for
-// captions of those widths, and a wider face (the usual default sans serif)
-// would run them into the fields beside them.
-QFont designFont(const QString& family) {
-    QFont font(family);
-    font.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+QFont windowFont() {
+    QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
 }
 
-QFont windowFont() {
-    return designFont(QStringLiteral("Tahoma"));
-}
-
 QFont paneFont(const char* family) {
-    QFont font = designFont(QString::fromLatin1(family));
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
     font.setBold(true);
     return font;
 }
@@ -182,6 +178,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     // 3. Caption.
     setWindowTitle(QStringLiteral("Quendrix"));
+    setWindowIcon(pictures::applicationIcon());
 
     // 4. The export options record's defaults.
     excelOp.SetDefaults();
@@ -410,25 +407,35 @@ void TForm1::btn2Click(QObject*) {
 // -- web links and information dialogs -----------------------------------------
 
 void TForm1::mniAbout2Click(QObject*) {
+    ShowAbout(this);
 }
 
 void TForm1::mniDonation1Click(QObject*) {
+    ShowDonation(this);
 }
 
 void TForm1::mniVisitSiteClick(QObject*) {
+    OpenWebPage(this, HomePage());
 }
 
 void TForm1::mniHowtouse1Click(QObject*) {
+    // There is no help page of its own: the home page.
+    OpenWebPage(this, HomePage());
 }
 
 void TForm1::mniSoftwareBoxClick(QObject*) {
+    OpenWebPage(this, SoftwareBoxPage());
 }
 
 void TForm1::rzfldsts2Click(QObject*) {
+    // The pane shows the host name and opens it as it stands.
+    OpenWebPage(this, HomeHost());
 }
 
 void TForm1::rzfldsts2MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {
+    ShowLinkHover(rzfldsts2);
 }
 
 void TForm1::rzfldsts2MouseLeave(QObject*) {
+    ShowLinkNormal(rzfldsts2, linkBlack());
 }

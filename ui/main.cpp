@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: create the application and its forms, run the message loop.
+#include "AppInfo.h"
 #include "ErrorReport.h"
 #include "ExportOptions.h"
 #include "Unit1.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     try {
         // 1. The application object initialises.
         app.emplace(argc, argv);
+        quendrix::installFontSubstitutes();
 
         // 2. The main window gets a task-bar button of its own: it is a
         //    top-level window without an owner window.

@@ -3,6 +3,7 @@
 // single-point panel driven through real key and mouse events, and the error
 // report with its dispatch layer.
 #include "AppInfo.h"
+#include "Deployment.h"
 #include "Errors.h"
 #include "ErrorReport.h"
 #include "StatusBar.h"
@@ -274,7 +275,7 @@ TEST_F(MainWindow, MenuHasItsCaptionsAndFileHasNoEntries) {
     EXPECT_EQ(top[1]->text(), "Help");
     EXPECT_EQ(top[1]->menu(), form->mniAbout1);
 
-    const QString host = QStringLiteral("www.quendrix.example");
+    const QString host = QString::fromLatin1(quendrix::deployment::HomeHost);
     const std::vector<std::pair<QAction*, QString>> items = {
         {form->mniAbout2, "About"},
         {form->mniDonation1, QString::fromUtf8("Donation(捐助)")},
@@ -311,10 +312,12 @@ TEST_F(MainWindow, StatusBarHasThreePanesDockedLeftAndASizeGrip) {
         QString caption;
         const char* family;
     };
+    const QString host = QString::fromLatin1(quendrix::deployment::HomeHost);
     const Pane panes[] = {
-        {form->rzfldsts3, 0, 93, QStringLiteral("  Dr. Example"), "Tahoma"},
+        {form->rzfldsts3, 0, 93,
+         QStringLiteral("  ") + QString::fromUtf8(quendrix::deployment::MakerShortName), "Tahoma"},
         {form->rzfldsts1, 93, 167, QStringLiteral("  Welcome to my Website :      "), "MS Sans Serif"},
-        {form->rzfldsts2, 260, 111, QStringLiteral(" www.quendrix.example       "), "MS Sans Serif"},
+        {form->rzfldsts2, 260, 111, u' ' + host + QStringLiteral("       "), "MS Sans Serif"},
     };
     ASSERT_EQ(form->rzstsbr2->panes().size(), 3);
     for (std::size_t i = 0; i < std::size(panes); ++i) {

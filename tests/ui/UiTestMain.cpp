@@ -3,6 +3,7 @@
 // 1920 x 1080 screen at 96 dpi (the main window is laid out for 96 dpi and
 // must fit to be centred), with a watchdog against modal widgets that
 // nobody closes (UiTestSupport.h).
+#include "AppInfo.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ int main(int argc, char* argv[]) {
     int result = 0;
     {
         QApplication app(argc, argv);
+        quendrix::installFontSubstitutes();
         ::testing::InitGoogleTest(&argc, argv);
         quendrix::test::startModalWatchdog();
         result = RUN_ALL_TESTS();

@@ -401,6 +401,11 @@ struct ConvertCase {
     QString message; // the one report of a failure (then edt3 is kept)
 };
 
+// The case's name in test names and failures.
+void PrintTo(const ConvertCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // Units: length 0 m, 1 cm, 2 mm; force 0 N, 1 KN.
 const ConvertCase convertCases[] = {
     {"Design", "0.4", "2000", 0, 1, 2, 1, "126.191", {}},
@@ -467,6 +472,24 @@ TEST_F(MainWindow, ControlCharactersAroundTheTextAreTrimmed) {
     convert();
     EXPECT_EQ(form->edt3->text(), "126.191");
     EXPECT_TRUE(errors.messages().isEmpty());
+}
+
+// Only characters up to code 32 are trimmed; anything else, a no-break
+// space or full-width digits included, is part of the text and is reported
+// exactly as it stands.
+TEST_F(MainWindow, NonAsciiTextIsNotTrimmedAndReportedAsItStands) {
+    const QString texts[] = {QString::fromUtf8("2000\u00a0"), QString::fromUtf8("\u00a02000"),
+                             QString::fromUtf8("\uff12\uff10\uff10\uff10"),
+                             QString::fromUtf8("2000\u2009")};
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        errors.clear();
+        form->edt2->setText(text); // as pasted
+        convert();
+        EXPECT_EQ(errors.messages(),
+                  QStringList(u'\'' + text + QStringLiteral("' is not a valid floating point value.")));
+        EXPECT_EQ(form->edt3->text(), "");
+    }
 }
 
 TEST_F(MainWindow, AfterAFailureTheUserCorrectsTheTextAndConvertsAgain) {

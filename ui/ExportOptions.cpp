@@ -4,11 +4,13 @@
 #include "ErrorReport.h"
 #include "Errors.h"
 #include "Exportexcel.h"
+#include "ModalDialog.h"
 #include "NumberText.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,13 +65,13 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title, const 
 }
 
 QLabel* label(QGroupBox* parent, const char* name, const QString& text, int top) {
-    auto* l = child<QLabel>(parent, name, QRect(12, top + 3, 90, 15));
+    auto* l = child<QLabel>(parent, name, QRect(10, top + 3, 100, 15));
     l->setText(text);
     return l;
 }
 
 QLineEdit* edit(QGroupBox* parent, const char* name, const QString& text, int top) {
-    auto* e = child<QLineEdit>(parent, name, QRect(104, top, 96, 21));
+    auto* e = child<QLineEdit>(parent, name, QRect(112, top, 92, 21));
     e->setText(text);
     return e;
 }
@@ -84,7 +86,7 @@ QCheckBox* checkBox(QGroupBox* parent, const char* name, const QString& text, in
 
 QComboBox* comboBox(QGroupBox* parent, const char* name, bool editable, const QStringList& items,
                     int selected, int top) {
-    auto* c = child<QComboBox>(parent, name, QRect(104, top, 96, 21));
+    auto* c = child<QComboBox>(parent, name, QRect(112, top, 92, 21));
     c->setEditable(editable);
     c->addItems(items);
     c->setCurrentIndex(selected);
@@ -230,23 +232,29 @@ void TExportOptionForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    // Centred over the main window, or over the screen when there is none.
-    QRect over;
-    if (parentWidget() != nullptr) {
-        over = parentWidget()->window()->frameGeometry();
-    } else {
+    // Centred over the main window (the owner's window, or the application's
+    // visible main window), or over the screen when there is none.
+    const QWidget* over = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (over == nullptr) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible()) {
-                over = w->frameGeometry();
+                over = w;
                 break;
             }
         }
     }
-    if (!over.isValid() && screen() != nullptr)
-        over = screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(over.center());
-    move(frame.topLeft());
+    const QScreen* onScreen = over != nullptr ? over->screen() : screen();
+    if (onScreen == nullptr)
+        onScreen = QGuiApplication::primaryScreen();
+    const QRect available = onScreen != nullptr ? onScreen->availableGeometry() : QRect();
+    if (over != nullptr) {
+        // Our own frame is not known before the window manager has framed
+        // us: take it to be as wide as the main window's.
+        const QSize margins = over->frameGeometry().size() - over->geometry().size();
+        move(centredOn(over->frameGeometry(), size() + margins, available));
+    } else if (available.isValid()) {
+        move(centredOn(available, frameGeometry().size(), available));
+    }
 }
 
 void TExportOptionForm::keyPressEvent(QKeyEvent* event) {

@@ -214,11 +214,9 @@ void TForm1::createMenu() {
 
 void TForm1::createFileDialogs() {
     const QStringList filters = qtNameFilters(text(FileFilter));
-    dlgOpen1 = named(new QFileDialog(this), "dlgOpen1");
-    dlgOpen1->setAcceptMode(QFileDialog::AcceptOpen);
+    dlgOpen1 = named(new FileDialog(QFileDialog::AcceptOpen, this), "dlgOpen1");
     dlgOpen1->setNameFilters(filters);
-    dlgSave1 = named(new QFileDialog(this), "dlgSave1");
-    dlgSave1->setAcceptMode(QFileDialog::AcceptSave);
+    dlgSave1 = named(new FileDialog(QFileDialog::AcceptSave, this), "dlgSave1");
     dlgSave1->setNameFilters(filters);
 }
 

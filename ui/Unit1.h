@@ -6,10 +6,11 @@
 #include "Exportexcel.h"
 #include "StatusBar.h"
 
+#include "FileDialog.h"
+
 #include <QAction>
 #include <QByteArray>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ double parseNumberField(const QString& text);
 QString formatResult(double value);
 
 // A "Description|pattern;pattern|..." filter as the name filters of a
-// QFileDialog ("Description (pattern pattern)").
+// file dialog ("Description (pattern pattern)").
 QStringList qtNameFilters(const QString& filter);
 
 // Top-left corner that centres a window of size frame on the available
@@ -65,8 +66,8 @@ public:
     QAction* mniVisitSite;
     QAction* mniHowtouse1;
     QAction* mniSoftwareBox;
-    QFileDialog* dlgOpen1;
-    QFileDialog* dlgSave1;
+    quendrix::FileDialog* dlgOpen1; // never opened
+    quendrix::FileDialog* dlgSave1; // never opened
     QGroupBox* grp3;
     QGroupBox* grp1;
     QLabel* lbl4;

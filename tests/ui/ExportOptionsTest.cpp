@@ -4,9 +4,11 @@
 #include "ExportOptions.h"
 #include "Exportexcel.h"
 #include "Unit1.h"
+#include "UiTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -597,4 +599,82 @@ TEST(ExportOptionsWiring, PressedButtonsGoThroughTheErrorReport) {
     EXPECT_EQ(record.Width, 12);
     EXPECT_EQ(record.Height, 7);
     quendrix::setErrorPresenter(previous);
+}
+
+TEST(ExportOptionsWiring, CloseButtonHidesEnterAndEscapeDoNothing) {
+    quendrix::test::ErrorCapture errors;
+    TExportOptionForm form;
+    ExcelOp record = defaults();
+    form.setOptions(&record);
+    form.showDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    form.edt4->setFocus();
+    QTest::keyClick(form.edt4, Qt::Key_Return);
+    QTest::keyClick(form.edt4, Qt::Key_Enter);
+    QTest::keyClick(form.edt4, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(record, defaults());
+
+    QTest::mouseClick(form.btn2, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(record, defaults());
+    EXPECT_TRUE(errors.messages().isEmpty());
+}
+
+TEST(ExportOptionsWiring, UpdateWithoutARecordIsReported) {
+    quendrix::test::ErrorCapture errors;
+    TExportOptionForm form;
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+    EXPECT_EQ(errors.messages(),
+              QStringList{"No export options record is attached to the dialog."});
+}
+
+TEST(ExportOptionsWiring, ShownCentredOverTheMainWindow) {
+    TForm1 window;
+    window.move(40, 30);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    TExportOptionForm form;
+    form.showDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QPoint offset = form.frameGeometry().center() - window.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+    form.close();
+}
+
+// Start-up as the entry function runs it: the main window into Form1, then
+// the dialog into ExportOptionForm, then the main window shown by the loop.
+TEST(ExportOptionsStartUp, DialogExistsAfterStartUpAndIsNeverShown) {
+    auto window = std::make_unique<TForm1>();
+    Form1 = window.get();
+    auto dialog = std::make_unique<TExportOptionForm>();
+    quendrix::ExportOptionForm = dialog.get();
+
+    struct ShowCounter : QObject {
+        int shows = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Show)
+                ++shows;
+            return false;
+        }
+    } counter;
+    dialog->installEventFilter(&counter);
+
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::qWait(50);
+
+    ASSERT_NE(quendrix::ExportOptionForm, nullptr);
+    EXPECT_FALSE(quendrix::ExportOptionForm->isVisible());
+    EXPECT_EQ(counter.shows, 0);
+    EXPECT_EQ(quendrix::ExportOptionForm->options(), nullptr);
+    EXPECT_EQ(quendrix::ExportOptionForm->parentWidget(), nullptr); // the application's
+    EXPECT_EQ(window->excelOp, defaults());
+    EXPECT_NE(QApplication::activeModalWidget(), dialog.get());
+
+    quendrix::ExportOptionForm = nullptr;
+    dialog.reset();
+    Form1 = nullptr;
+    window.reset();
 }

@@ -12,6 +12,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -341,7 +344,7 @@ TEST_F(MainWindow, FileDialogsStartInTheProgramsDirectoryAndStayClosed) {
     const QStringList filters = {"CSV Files (*csv)", "TXT(*txt) (*txt)",
                                  QString::fromUtf8("Excel 97-2003 工作簿(*.xls) (*.xls)"),
                                  QString::fromUtf8("Word 97-2003 工作簿(*.doc) (*.doc)")};
-    for (QFileDialog* dialog : {form->dlgOpen1, form->dlgSave1}) {
+    for (const quendrix::FileDialog* dialog : {form->dlgOpen1, form->dlgSave1}) {
         SCOPED_TRACE(dialog->objectName().toStdString());
         EXPECT_EQ(dialog->directory().absolutePath(), QCoreApplication::applicationDirPath());
         EXPECT_EQ(dialog->nameFilters(), filters);
@@ -349,6 +352,55 @@ TEST_F(MainWindow, FileDialogsStartInTheProgramsDirectoryAndStayClosed) {
     }
     EXPECT_EQ(form->dlgOpen1->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(form->dlgSave1->acceptMode(), QFileDialog::AcceptSave);
+}
+
+// Quendrix keeps nothing between runs: building, showing and closing the
+// window leaves no Qt settings file behind (a QFileDialog that merely exists
+// writes one). Each ctest entry is a process of its own, so the settings
+// paths are still unread when this runs.
+TEST(MainWindowSettings, WindowWritesNoSettingsFile) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/QtProject.conf");
+    QFile::remove(file);
+    {
+        TForm1 window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(window.findChildren<QFileDialog*>().isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// Opened (no command does), a file dialog is a real one with its settings.
+TEST_F(MainWindow, FileDialogOpensWithItsSettingsAndIsGoneAfterwards) {
+    QStandardPaths::setTestModeEnabled(true); // the opened dialog writes its history
+    struct Seen {
+        bool shown = false;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        QStringList filters;
+        QString directory;
+        bool visibleMeanwhile = false;
+    } seen;
+    quendrix::test::handleNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr) << quendrix::test::describeWidget(modal).toStdString();
+        seen = {true, dialog->acceptMode(), dialog->nameFilters(),
+                dialog->directory().absolutePath(), form->dlgSave1->isVisible()};
+        dialog->reject();
+    });
+    EXPECT_EQ(form->dlgSave1->exec(), QDialog::Rejected);
+    QStandardPaths::setTestModeEnabled(false);
+
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
+    EXPECT_EQ(seen.filters, form->dlgSave1->nameFilters());
+    EXPECT_EQ(seen.directory, QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(seen.visibleMeanwhile);
+    EXPECT_FALSE(form->dlgSave1->isVisible());
+    EXPECT_TRUE(form->dlgSave1->selectedFiles().isEmpty());
+    EXPECT_TRUE(form->findChildren<QFileDialog*>().isEmpty());
 }
 
 // -- single-point panel ------------------------------------------------------------

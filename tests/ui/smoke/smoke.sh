@@ -131,7 +131,12 @@ screenshot() {
 close_window() { python3 "$here/xclose.py" "$1"; }
 
 # -- STEPS -------------------------------------------------------------------------
-main_window=
+main_window=   # the main window's id, set by the first step
+menu_height=0  # the menu bar's height: the client area starts below it
+
+# Clicks at X, Y of the main window's client area, the coordinates of the
+# window's layout (a widget in a group: add the group's Left and Top).
+click_client() { click_at "$main_window" "$1" $(($2 + menu_height)); }
 
 # The main window appears with its caption, at its design size, centred, and
 # is the application's only visible window (the export options stay hidden).
@@ -142,6 +147,7 @@ step_main_window() {
   log "main window $main_window at $x,$y size ${w}x$h"
   [ "$w" -eq 1173 ] || fail "window width $w, not 1173"
   [ "$h" -gt 555 ] && [ "$h" -lt 600 ] || fail "window height $h, not 555 plus a menu bar"
+  menu_height=$((h - 555))
   local dx=$((x - (1920 - w) / 2)) dy=$((y - (1080 - h) / 2))
   [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || fail "window not centred (off by $dx,$dy)"
   local visible
@@ -153,15 +159,14 @@ step_main_window() {
 # The single-point panel converts the design values (the result is seen in
 # the screenshot) and a bad text opens the error report, closed with Enter.
 step_convert() {
-  # "Convert" (btn1) lies at 8+243, 8+27 in the client area, 128 x 25.
-  local menu=$(( $(window_geometry "$main_window" | cut -d' ' -f4) - 555 ))
-  click_at "$main_window" $((8 + 243 + 64)) $((menu + 8 + 27 + 12))
+  # "Convert" (btn1, 128 x 25) at 243, 27 in grp3 at 8, 8.
+  click_client $((8 + 243 + 64)) $((8 + 27 + 12))
   screenshot converted
-  # The coefficient field edt2 at 8+14+134, 8+57+63 in the client area.
-  click_at "$main_window" $((8 + 14 + 134 + 30)) $((menu + 8 + 57 + 63 + 10))
+  # The coefficient field edt2 at 134, 63 in grp1 at 14, 57 in grp3.
+  click_client $((8 + 14 + 134 + 30)) $((8 + 57 + 63 + 10))
   press_keys ctrl+a
   type_text "2 000"
-  click_at "$main_window" $((8 + 243 + 64)) $((menu + 8 + 27 + 12))
+  click_client $((8 + 243 + 64)) $((8 + 27 + 12))
   local box
   box=$(wait_for_window Quendrix 5 "$main_window")
   screenshot error-report
@@ -170,6 +175,8 @@ step_convert() {
   wait_window_gone "$box"
 }
 
+# More steps (the curve button, the Help menu's dialogs ...) go here, before
+# the window is closed.
 steps=(main_window convert)
 
 # -- run ---------------------------------------------------------------------------

@@ -356,10 +356,10 @@ TEST_F(MainWindow, FileDialogsStartInTheProgramsDirectoryAndStayClosed) {
 
 // Quendrix keeps nothing between runs: building, showing and closing the
 // window leaves no Qt settings file behind (a QFileDialog that merely exists
-// writes one). Each ctest entry is a process of its own, so the settings
-// paths are still unread when this runs.
+// writes one). Each ctest entry is a process of its own with a settings
+// directory of its own (UiTestMain.cpp), so the settings paths are still
+// unread when this runs.
 TEST(MainWindowSettings, WindowWritesNoSettingsFile) {
-    QStandardPaths::setTestModeEnabled(true);
     const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/QtProject.conf");
     QFile::remove(file);
@@ -370,12 +370,11 @@ TEST(MainWindowSettings, WindowWritesNoSettingsFile) {
         EXPECT_TRUE(window.findChildren<QFileDialog*>().isEmpty());
     }
     EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 // Opened (no command does), a file dialog is a real one with its settings.
 TEST_F(MainWindow, FileDialogOpensWithItsSettingsAndIsGoneAfterwards) {
-    QStandardPaths::setTestModeEnabled(true); // the opened dialog writes its history
+    // The opened dialog writes its history into the run's own settings.
     struct Seen {
         bool shown = false;
         QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
@@ -391,7 +390,6 @@ TEST_F(MainWindow, FileDialogOpensWithItsSettingsAndIsGoneAfterwards) {
         dialog->reject();
     });
     EXPECT_EQ(form->dlgSave1->exec(), QDialog::Rejected);
-    QStandardPaths::setTestModeEnabled(false);
 
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);

@@ -3,6 +3,7 @@
 // single-point panel driven through real key and mouse events, and the error
 // report with its dispatch layer.
 #include "AppInfo.h"
+#include "Deployment.h"
 #include "Errors.h"
 #include "ErrorReport.h"
 #include "StatusBar.h"
@@ -277,7 +278,7 @@ TEST_F(MainWindow, MenuHasItsCaptionsAndFileHasNoEntries) {
     EXPECT_EQ(top[1]->text(), "Help");
     EXPECT_EQ(top[1]->menu(), form->mniAbout1);
 
-    const QString host = QStringLiteral("quendrix.example");
+    const QString host = QString::fromLatin1(quendrix::deployment::HomeHost);
     const std::vector<std::pair<QAction*, QString>> items = {
         {form->mniAbout2, "About"},
         {form->mniDonation1, QString::fromUtf8("Donation(捐助)")},
@@ -314,10 +315,12 @@ TEST_F(MainWindow, StatusBarHasThreePanesDockedLeftAndASizeGrip) {
         QString caption;
         const char* family;
     };
+    const QString host = QString::fromLatin1(quendrix::deployment::HomeHost);
     const Pane panes[] = {
-        {form->rzfldsts3, 0, 93, QStringLiteral("  Dr. Example"), "Tahoma"},
+        {form->rzfldsts3, 0, 93,
+         QStringLiteral("  ") + QString::fromUtf8(quendrix::deployment::MakerShortName), "Tahoma"},
         {form->rzfldsts1, 93, 167, QStringLiteral("  Welcome to my Website :      "), "MS Sans Serif"},
-        {form->rzfldsts2, 260, 111, QStringLiteral(" quendrix.example       "), "MS Sans Serif"},
+        {form->rzfldsts2, 260, 111, u' ' + host + QStringLiteral("       "), "MS Sans Serif"},
     };
     ASSERT_EQ(form->rzstsbr2->panes().size(), 3);
     for (std::size_t i = 0; i < std::size(panes); ++i) {
@@ -353,10 +356,10 @@ TEST_F(MainWindow, FileDialogsStartInTheProgramsDirectoryAndStayClosed) {
 
 // Quendrix keeps nothing between runs: building, showing and closing the
 // window leaves no Qt settings file behind (a QFileDialog that merely exists
-// writes one). Each ctest entry is a process of its own, so the settings
-// paths are still unread when this runs.
+// writes one). Each ctest entry is a process of its own with a settings
+// directory of its own (UiTestMain.cpp), so the settings paths are still
+// unread when this runs.
 TEST(MainWindowSettings, WindowWritesNoSettingsFile) {
-    QStandardPaths::setTestModeEnabled(true);
     const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/QtProject.conf");
     QFile::remove(file);
@@ -367,12 +370,11 @@ TEST(MainWindowSettings, WindowWritesNoSettingsFile) {
         EXPECT_TRUE(window.findChildren<QFileDialog*>().isEmpty());
     }
     EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 // Opened (no command does), a file dialog is a real one with its settings.
 TEST_F(MainWindow, FileDialogOpensWithItsSettingsAndIsGoneAfterwards) {
-    QStandardPaths::setTestModeEnabled(true); // the opened dialog writes its history
+    // The opened dialog writes its history into the run's own settings.
     struct Seen {
         bool shown = false;
         QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
@@ -388,7 +390,6 @@ TEST_F(MainWindow, FileDialogOpensWithItsSettingsAndIsGoneAfterwards) {
         dialog->reject();
     });
     EXPECT_EQ(form->dlgSave1->exec(), QDialog::Rejected);
-    QStandardPaths::setTestModeEnabled(false);
 
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
@@ -449,6 +450,11 @@ struct ConvertCase {
     QString result;  // edt3 after a success
     QString message; // the one report of a failure (then edt3 is kept)
 };
+
+// The case's name in test names and failures.
+void PrintTo(const ConvertCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Units: length 0 m, 1 cm, 2 mm; force 0 N, 1 KN.
 const ConvertCase convertCases[] = {
@@ -516,6 +522,24 @@ TEST_F(MainWindow, ControlCharactersAroundTheTextAreTrimmed) {
     convert();
     EXPECT_EQ(form->edt3->text(), "126.191");
     EXPECT_TRUE(errors.messages().isEmpty());
+}
+
+// Only characters up to code 32 are trimmed; anything else, a no-break
+// space or full-width digits included, is part of the text and is reported
+// exactly as it stands.
+TEST_F(MainWindow, NonAsciiTextIsNotTrimmedAndReportedAsItStands) {
+    const QString texts[] = {QString::fromUtf8("2000\u00a0"), QString::fromUtf8("\u00a02000"),
+                             QString::fromUtf8("\uff12\uff10\uff10\uff10"),
+                             QString::fromUtf8("2000\u2009")};
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        errors.clear();
+        form->edt2->setText(text); // as pasted
+        convert();
+        EXPECT_EQ(errors.messages(),
+                  QStringList(u'\'' + text + QStringLiteral("' is not a valid floating point value.")));
+        EXPECT_EQ(form->edt3->text(), "");
+    }
 }
 
 TEST_F(MainWindow, AfterAFailureTheUserCorrectsTheTextAndConvertsAgain) {

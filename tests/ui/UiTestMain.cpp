@@ -52,6 +52,15 @@ void prepareEnvironment(const RunDirectory& dir) {
     // mkdtemp() made the directory 0700, as Qt wants its runtime directory.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir.path().string()));
+    // Settings, data and caches of the run stay in the run's own directory:
+    // a test never touches the user's files, and test processes running side
+    // by side never see each other's.
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        const std::filesystem::path sub = dir.path() / (std::string(name) + ".d");
+        std::error_code ec;
+        std::filesystem::create_directory(sub, ec);
+        qputenv(name, QByteArray::fromStdString(sub.string()));
+    }
 
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && platform != "offscreen")
